@@ -1,0 +1,42 @@
+#include "ScriptedDialogs.h"
+
+namespace zeto::test {
+
+void ScriptedDialogs::message(QWidget*, const QString& text, Icon icon) { messages.append({text, icon}); }
+
+std::optional<QColor> ScriptedDialogs::chooseColor(QWidget*, const QColor& initial) {
+    colorDialogInitials.append(initial);
+    if (colorAnswers.empty()) return std::nullopt;
+    auto answer = colorAnswers.front();
+    colorAnswers.pop_front();
+    return answer;
+}
+
+QString ScriptedDialogs::saveFileName(QWidget*, const QString&, const QString&, const QString&) {
+    if (fileAnswers.empty()) return QString();
+    QString answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+QString ScriptedDialogs::inputText(QWidget*, const QString& prompt, const QString&) {
+    inputPrompts.append(prompt);
+    if (inputAnswers.empty()) return QString();
+    QString answer = inputAnswers.front();
+    inputAnswers.pop_front();
+    return answer;
+}
+
+QStringList ScriptedDialogs::messageTexts() const {
+    QStringList texts;
+    for (const auto& m : messages) texts.append(m.text);
+    return texts;
+}
+
+void ScriptedDialogs::clear() {
+    messages.clear();
+    colorDialogInitials.clear();
+    inputPrompts.clear();
+}
+
+}  // namespace zeto::test

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+
+#include <QColor>
+#include <QList>
+#include <QString>
+
+#include <deque>
+#include <optional>
+
+namespace zeto::test {
+
+// Dialogs whose answers a test sets in advance; every question asked is recorded.
+class ScriptedDialogs : public Dialogs {
+public:
+    struct Message {
+        QString text;
+        Icon icon;
+    };
+
+    void message(QWidget* parent, const QString& text, Icon icon) override;
+    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                         const QString& defaultSuffix) override;
+    QString inputText(QWidget* parent, const QString& prompt, const QString& title) override;
+
+    QList<Message> messages;
+    QList<QColor> colorDialogInitials;
+    std::deque<std::optional<QColor>> colorAnswers;  // empty queue: the dialog is cancelled
+    std::deque<QString> fileAnswers;                 // empty queue: the dialog is cancelled
+    std::deque<QString> inputAnswers;                // empty queue: the box is cancelled
+    QStringList inputPrompts;
+
+    QStringList messageTexts() const;
+    void clear();
+};
+
+}  // namespace zeto::test
