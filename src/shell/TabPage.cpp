@@ -1,6 +1,17 @@
 #include "shell/TabPage.h"
 
+#include "plane/Form3.h"
+#include "plane/Form4.h"
+#include "platform/DrawingSurface.h"
+#include "platform/Picture.h"
 #include "platform/Twips.h"
+#include "platform/core/ProgramFiles.h"
+#include "shell/Shell.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
 namespace zeto {
 
@@ -15,6 +26,71 @@ void TabPage::place(QWidget* child, int left, int top, int width, int height) {
 
 void TabPage::placeIn(QWidget* child, int left, int top, int width, int height) {
     placeTwips(child, left, top, width, height);
+}
+
+QGroupBox* TabPage::addFrame(const char* name, const QString& caption, int left, int top, int width,
+                             int height) {
+    auto* frame = new QGroupBox(caption, this);
+    frame->setObjectName(QLatin1String(name));
+    place(frame, left, top, width, height);
+    return frame;
+}
+
+QPushButton* TabPage::addButton(const char* name, const QString& caption, int left, int top, int width,
+                                int height) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QLatin1String(name));
+    place(button, left, top, width, height);
+    return button;
+}
+
+QLabel* TabPage::addLabel(QWidget* parent, const char* name, const QString& text, int left, int top, int width,
+                          int height) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    if (width > 0 && height > 0) {
+        placeTwips(label, left, top, width, height);
+    } else {
+        label->adjustSize();
+        moveTwips(label, left, top);
+    }
+    return label;
+}
+
+QLineEdit* TabPage::addField(QWidget* parent, const char* name, const QString& text, int left, int top, int width,
+                             int height) {
+    auto* field = new QLineEdit(text, parent);
+    field->setObjectName(QLatin1String(name));
+    placeTwips(field, left, top, width, height);
+    return field;
+}
+
+void TabPage::addPlaneButtons(const char* showName, const char* clearName, const char* settingsName) {
+    QPushButton* show = addButton(showName, QStringLiteral("查看坐标"), 5280, 1140, 1425, 345);
+    QPushButton* clear = addButton(clearName, QStringLiteral("清空坐标"), 5280, 1620, 1425, 345);
+    QPushButton* settings = addButton(settingsName, QStringLiteral("坐标设置"), 5280, 2100, 1425, 345);
+    connect(show, &QPushButton::clicked, this, [this] { shell_.showWindow(&shell_.form3()); });
+    // Clearing redraws the plane in place; the coordinate window is not brought forward.
+    connect(clear, &QPushButton::clicked, this, [this] {
+        shell_.form3().surface().clear();
+        shell_.form3().XY();
+    });
+    connect(settings, &QPushButton::clicked, this, [this] { shell_.showWindow(&shell_.form4()); });
+}
+
+void TabPage::makeTextRed(QWidget* widget) {
+    QPalette p = widget->palette();
+    p.setColor(QPalette::WindowText, Qt::red);
+    p.setColor(QPalette::Text, Qt::red);
+    widget->setPalette(p);
+}
+
+QLabel* TabPage::addIcon(const char* name, const QString& file, int left, int top) {
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QLatin1String(name));
+    place(icon, left, top, 480, 480);
+    showPicture(icon, shell_.files().path(file));
+    return icon;
 }
 
 }  // namespace zeto

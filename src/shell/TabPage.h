@@ -2,6 +2,11 @@
 
 #include <QWidget>
 
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
 namespace zeto {
 
 class Shell;
@@ -21,6 +26,23 @@ protected:
     void place(QWidget* child, int left, int top, int width, int height);
     // Positions a child of a frame (or any other container) from twips relative to it.
     static void placeIn(QWidget* child, int left, int top, int width, int height);
+
+    // Named controls at designed positions. Frames and buttons sit on the page (tab-control
+    // twips); labels and fields sit in `parent` (twips relative to it). A width or height of 0
+    // lets the control take its natural size.
+    QGroupBox* addFrame(const char* name, const QString& caption, int left, int top, int width, int height);
+    QPushButton* addButton(const char* name, const QString& caption, int left, int top, int width, int height);
+    static QLabel* addLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
+                            int width = 0, int height = 0);
+    static QLineEdit* addField(QWidget* parent, const char* name, const QString& text, int left, int top,
+                               int width, int height);
+    // The three buttons "查看坐标", "清空坐标" and "坐标设置" that the plotting pages share,
+    // stacked under the page's plot button.
+    void addPlaneButtons(const char* showName, const char* clearName, const char* settingsName);
+    // Formula captions and formula fields show their text in red.
+    static void makeTextRed(QWidget* widget);
+    // A decorative 480 x 480 picture from the program folder.
+    QLabel* addIcon(const char* name, const QString& file, int left, int top);
 
 private:
     Shell& shell_;

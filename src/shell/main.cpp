@@ -1,6 +1,25 @@
+#include "platform/AppFont.h"
+#include "platform/Launcher.h"
+#include "platform/Platform.h"
+#include "platform/QtDialogs.h"
+#include "platform/SingleInstance.h"
+#include "platform/SoundPlayer.h"
+#include "shell/Form1.h"
+#include "shell/Startup.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("ZETO"));
+    zeto::applyAppFont();
+
+    zeto::QtDialogs dialogs;
+    zeto::Launcher launcher;
+    zeto::SoundPlayer sound;
+    zeto::Platform platform{dialogs, launcher, sound, zeto::ProgramFiles()};
+    zeto::SingleInstance instance;
+    std::unique_ptr<zeto::Form1> form1 = zeto::startZeto(platform, instance);
+    if (!form1) return 0;
+    return app.exec();
 }

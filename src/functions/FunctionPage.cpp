@@ -1,0 +1,123 @@
+#include "functions/FunctionPage.h"
+
+#include "functions/core/FunctionCatalogue.h"
+#include "platform/ColorSwatch.h"
+#include "platform/Dialogs.h"
+#include "platform/Twips.h"
+#include "shell/SharedState.h"
+#include "shell/Shell.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace zeto {
+
+FunctionPage::FunctionPage(Shell& shell, int pageTopPixels, QWidget* parent)
+    : TabPage(shell, pageTopPixels, parent) {
+    setObjectName(QStringLiteral("FunctionPage"));
+    buildLayout();
+}
+
+void FunctionPage::buildLayout() {
+    QGroupBox* frame1 = addFrame("Frame1", QStringLiteral("函数类型"), 240, 540, 2760, 855);
+    addLabel(frame1, "Label6", QStringLiteral("选择:"), 120, 405);
+    fsort_ = new QComboBox(frame1);
+    fsort_->setObjectName(QStringLiteral("fsort"));
+    for (const FunctionKind& kind : FunctionCatalogue::kinds()) fsort_->addItem(kind.item);
+    fsort_->setCurrentIndex(-1);
+    placeIn(fsort_, 630, 345, 1905, 300);
+    // Choosing the kind already shown applies it again, as a fresh choice does.
+    connect(fsort_, &QComboBox::activated, this, [this] { fsort_Click(); });
+
+    QGroupBox* frame2 = addFrame("Frame2", QStringLiteral("定义域"), 3240, 540, 1695, 855);
+    addLabel(frame2, "Label8", QStringLiteral("["), 240, 400);
+    zy1_ = addField(frame2, "zy1", QStringLiteral("-5"), 360, 360, 390, 285);
+    addLabel(frame2, "Label7", QStringLiteral(","), 770, 400);
+    zy2_ = addField(frame2, "zy2", QStringLiteral("5"), 840, 360, 345, 285);
+    addLabel(frame2, "Label9", QStringLiteral("]"), 1200, 400);
+
+    QGroupBox* frame3 = addFrame("Frame3", QStringLiteral("函数系数"), 240, 1620, 4695, 1335);
+    addLabel(frame3, "Label10", QStringLiteral("解析式:"), 120, 360);
+    JXS_ = addLabel(frame3, "JXS", QStringLiteral("Y=KX+B"), 960, 360, 2415, 255);
+    makeTextRed(JXS_);
+    const char* captionNames[3] = {"CXS1", "CXS2", "CXS3"};
+    const char* fieldNames[3] = {"XS1", "XS2", "XS3"};
+    const QString captions[3] = {QStringLiteral("K="), QStringLiteral("B="), QStringLiteral("C=")};
+    const int captionLefts[3] = {120, 1080, 2040};
+    const int fieldLefts[3] = {360, 1320, 2280};
+    for (int k = 0; k < 3; ++k) {
+        CXS_[k] = addLabel(frame3, captionNames[k], captions[k], captionLefts[k], 720, 240, 255);
+        XS_[k] = addField(frame3, fieldNames[k], QStringLiteral("1"), fieldLefts[k], 690, 615, 285);
+    }
+    zdyjxs_ = addField(frame3, "zdyjxs", QStringLiteral("X+1/X"), 1155, 330, 3135, 285);
+    makeTextRed(zdyjxs_);
+    zdyjxs_->hide();
+    note_ = addLabel(frame3, "note",
+                     QStringLiteral("注意：输入自定义函数式时用\"X\"代表自变量，其它数学符号请严格按照计算机数学符号规范"
+                                    "书写(详见帮助)，否则会造成错误。同时也请注意函数的定义域。"),
+                     120, 645, 4455, 615);
+    note_->setWordWrap(true);
+    note_->hide();
+
+    QGroupBox* frame4 = addFrame("Frame4", QStringLiteral("图象样式"), 240, 3060, 4695, 615);
+    addLabel(frame4, "Label11", QStringLiteral("图像颜色:"), 240, 270);
+    tucolor_ = new ColorSwatch(frame4);
+    tucolor_->setObjectName(QStringLiteral("tucolor"));
+    placeIn(tucolor_, 1080, 240, 855, 255);
+    connect(tucolor_, &ColorSwatch::clicked, this, &FunctionPage::tucolor_Click);
+    funchk_ = new QCheckBox(QStringLiteral("写出解析式"), frame4);
+    funchk_->setObjectName(QStringLiteral("funchk"));
+    funchk_->setChecked(true);
+    funchk_->adjustSize();
+    moveTwips(funchk_, 2640, 240);
+
+    addButton("Command2", QStringLiteral("作图..."), 5280, 660, 1425, 345);
+    addPlaneButtons("Command3", "Command4", "Command9");
+
+    // Carries the generated procedure text of the last engine run; never shown.
+    Txtscript_ = new QPlainTextEdit(this);
+    Txtscript_->setObjectName(QStringLiteral("Txtscript"));
+    Txtscript_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    place(Txtscript_, 5160, 2820, 1575, 975);
+    Txtscript_->hide();
+
+    addIcon("Image4", QStringLiteral("\\data\\page2.png"), 5760, 2940);
+}
+
+void FunctionPage::selectKind(const QString& item) {
+    fsort_->setCurrentText(item);
+    fsort_Click();
+}
+
+void FunctionPage::fsort_Click() {
+    auto kind = FunctionCatalogue::find(fsort_->currentText());
+    if (!kind) return;
+    shell().shared().funsort = kind->funsort;
+    for (int k = 2; k >= 0; --k) {
+        CXS_[k]->setVisible(kind->shown[k]);
+        XS_[k]->setVisible(kind->shown[k]);
+    }
+    if (kind->custom) zdyjxs_->show();
+    JXS_->setText(kind->caption);
+    for (int k = 0; k < 3; ++k)
+        if (kind->shown[k]) CXS_[k]->setText(kind->captions[k]);
+    if (kind->writesLogDefaults) {
+        zy1_->setText(QStringLiteral("0.01"));
+        XS_[0]->setText(QStringLiteral("10"));
+    }
+    zdyjxs_->setVisible(kind->custom);
+    note_->setVisible(kind->custom);
+    funchk_->setVisible(!kind->custom);
+}
+
+void FunctionPage::tucolor_Click() {
+    auto chosen = shell().dialogs().chooseColor(shell().mainWidget(), tucolor_->qcolor());
+    if (chosen) tucolor_->setColor(bgrFromColor(*chosen));
+}
+
+}  // namespace zeto

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QLockFile;
+
+namespace zeto {
+
+// Detects a running instance through a lock file holding the owner's process id. A lock left
+// behind by a crashed run names a process that no longer exists and is taken over.
+class SingleInstance {
+public:
+    // The default lock lives in the temporary folder, one per user.
+    SingleInstance();
+    explicit SingleInstance(const QString& lockPath);
+    ~SingleInstance();
+
+    // True when this process now holds the lock (or already did).
+    bool tryAcquire();
+    QString lockPath() const { return path_; }
+
+    static QString defaultLockPath();
+
+private:
+    QString path_;
+    std::unique_ptr<QLockFile> lock_;
+    bool held_ = false;
+};
+
+}  // namespace zeto

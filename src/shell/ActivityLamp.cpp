@@ -1,0 +1,36 @@
+#include "shell/ActivityLamp.h"
+
+#include "platform/Picture.h"
+#include "platform/core/ProgramFiles.h"
+
+#include <QLabel>
+#include <QTimer>
+
+namespace zeto {
+
+ActivityLamp::ActivityLamp(QLabel* lamp, int& phase, const ProgramFiles& files, QObject* parent)
+    : QObject(parent), lamp_(lamp), phase_(phase), files_(files), timer_(new QTimer(parent)) {
+    timer_->setObjectName(QStringLiteral("Timerc1"));
+    timer_->setInterval(50);
+    connect(timer_, &QTimer::timeout, this, &ActivityLamp::tick);
+}
+
+void ActivityLamp::start() { timer_->start(); }
+
+void ActivityLamp::stop() {
+    timer_->stop();
+    showPicture(lamp_, files_.path(QStringLiteral("\\DATA\\N.kvt")));
+}
+
+bool ActivityLamp::running() const { return timer_->isActive(); }
+
+void ActivityLamp::tick() {
+    if (phase_ == 1) showPicture(lamp_, files_.path(QStringLiteral("\\DATA\\G.kvt")));
+    if (phase_ == 2) showPicture(lamp_, files_.path(QStringLiteral("\\DATA\\R.kvt")));
+    if (phase_ == 2)
+        phase_ = 1;
+    else
+        phase_ += 1;
+}
+
+}  // namespace zeto

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+
+class QLabel;
+class QTimer;
+
+namespace zeto {
+
+class ProgramFiles;
+
+// The banner picture, alternated every 5 s by the timer `Timer1` for the whole run.
+class Banner : public QObject {
+    Q_OBJECT
+public:
+    Banner(QLabel* picture, const ProgramFiles& files, QObject* parent);
+
+    // One tick of `Timer1`.
+    void tick();
+    int phase() const { return phase_; }
+    QTimer* timer() const { return timer_; }
+
+private:
+    QLabel* picture_;
+    const ProgramFiles& files_;
+    QTimer* timer_;
+    int phase_ = 0;
+};
+
+}  // namespace zeto

@@ -1,0 +1,267 @@
+#include "shell/Form1.h"
+
+#include "curves/CurvePage.h"
+#include "functions/FunctionPage.h"
+#include "plane/Form3.h"
+#include "plane/Form4.h"
+#include "platform/Dialogs.h"
+#include "platform/DrawingSurface.h"
+#include "platform/Launcher.h"
+#include "platform/Picture.h"
+#include "platform/SoundPlayer.h"
+#include "platform/Twips.h"
+#include "platform/WindowPlacement.h"
+#include "script/core/ScriptHost.h"
+#include "shell/ActivityLamp.h"
+#include "shell/Banner.h"
+#include "shell/FrmAbout.h"
+#include "shell/Links.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace zeto {
+
+Form1::Form1(Platform& platform, QWidget* parent)
+    : QMainWindow(parent), platform_(platform), SC_(std::make_unique<script::ScriptHost>()) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("ZETO"));
+    setWindowIcon(QIcon(files().path(QStringLiteral("\\data\\zeto.png"))));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(twipsToPixels(7200), twipsToPixels(4980));
+    setCentralWidget(client);
+    buildMenus();
+    buildToolButtons(client);
+    buildStatusLine(client);
+    buildPages(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    load();
+}
+
+Form1::~Form1() {
+    // The plane windows read the shared state while they go; mark the program as closing first.
+    state_.EXITZETO = true;
+    form3_.reset();
+    form4_.reset();
+}
+
+void Form1::buildMenus() {
+    struct Item {
+        const char* name;
+        QString caption;
+        void (Form1::*action)();
+    };
+    auto addMenu = [this](const char* name, const QString& title, std::initializer_list<Item> items) {
+        QMenu* menu = menuBar()->addMenu(title);
+        menu->setObjectName(QLatin1String(name));
+        menu->menuAction()->setObjectName(QLatin1String(name) + QStringLiteral("Menu"));
+        for (const Item& item : items) {
+            QAction* action = item.action ? menu->addAction(item.caption) : menu->addSeparator();
+            action->setObjectName(QLatin1String(item.name));
+            action->setParent(menu);
+            if (item.action) connect(action, &QAction::triggered, this, item.action);
+        }
+    };
+    addMenu("sys", QStringLiteral("系统(&S)"),
+            {{"config", QStringLiteral("系统设置"), &Form1::showSettingsWindow},
+             {"hypen", QStringLiteral("-"), nullptr},
+             {"EXIT", QStringLiteral("退出ZETO"), &Form1::exitNow}});
+    addMenu("tools", QStringLiteral("工具(&T)"), {{"calc", QStringLiteral("计算器"), &Form1::startCalculator}});
+    addMenu("help", QStringLiteral("帮助(&H)"),
+            {{"toppic", QStringLiteral("帮助主题"), &Form1::openHelp},
+             {"web", QStringLiteral("公司网站"), &Form1::openWebPage},
+             {"email", QStringLiteral("作者信箱"), &Form1::writeMail},
+             {"line", QStringLiteral("-"), nullptr},
+             {"ABOUT", QStringLiteral("关于ZETO"), &Form1::showAbout}});
+}
+
+void Form1::buildToolButtons(QWidget* client) {
+    struct Button {
+        const char* name;
+        QString tip;
+        const char* icon;
+        int left;
+        int top;
+        void (Form1::*action)();
+    };
+    const Button buttons[] = {
+        {"FlatBttn1", QStringLiteral("计算器"), "calc.png", 120, 45, &Form1::startCalculator},
+        {"FlatBttn2", QStringLiteral("查看坐标"), "plane.png", 700, 40, &Form1::showCoordinateWindow},
+        {"FlatBttn3", QStringLiteral("系统设置"), "settings.png", 1320, 40, &Form1::showSettingsWindow},
+        {"FlatBttn4", QStringLiteral("公司网站"), "web.png", 1920, 40, &Form1::openWebPage},
+        {"FlatBttn5", QStringLiteral("系统帮助"), "help.png", 2520, 40, &Form1::openHelp},
+        {"FlatBttn6", QStringLiteral("关于系统"), "about.png", 3120, 40, &Form1::showAbout},
+    };
+    for (const Button& b : buttons) {
+        auto* button = new QToolButton(client);
+        button->setObjectName(QLatin1String(b.name));
+        button->setToolTip(b.tip);
+        button->setAutoRaise(true);
+        button->setIcon(QIcon(files().path(QStringLiteral("\\data\\") + QLatin1String(b.icon))));
+        button->setIconSize(QSize(32, 32));
+        placeTwips(button, b.left, b.top, 540, 540);
+        connect(button, &QToolButton::clicked, this, b.action);
+    }
+
+    auto* picture = new QLabel(client);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    placeTwips(picture, 4470, 75, 2610, 540);
+    picture->setToolTip(QStringLiteral("公司网站:") + Links::webPage());
+    showPicture(picture, files().path(QStringLiteral("\\data\\sl.kvt")));
+    banner_ = new Banner(picture, files(), this);
+
+    auto* strip = new QLabel(client);
+    strip->setObjectName(QStringLiteral("Image2"));
+    placeTwips(strip, 0, 0, 7500, 30);
+    strip->setScaledContents(true);
+    showPicture(strip, files().path(QStringLiteral("\\data\\strip.png")));
+}
+
+void Form1::buildStatusLine(QWidget* client) {
+    CC_ = new QLabel(client);
+    CC_->setObjectName(QStringLiteral("CC"));
+    placeTwips(CC_, 0, 4560, 480, 480);
+    // The lamp shows its designed picture, the idle one, until the first task ends.
+    showPicture(CC_, files().path(QStringLiteral("\\DATA\\N.kvt")));
+    lamp_ = new ActivityLamp(CC_, state_.Cci, files(), this);
+
+    auto* label = new QLabel(QStringLiteral("状态:"), client);
+    label->setObjectName(QStringLiteral("Label1"));
+    placeTwips(label, 495, 4710, 495, 255);
+    status_ = new QLabel(QStringLiteral("就绪"), client);
+    status_->setObjectName(QStringLiteral("status"));
+    placeTwips(status_, 1080, 4710, 2280, 255);
+
+    auto* mark = new QLabel(client);
+    mark->setObjectName(QStringLiteral("Image3"));
+    placeTwips(mark, 5280, 4650, 1800, 300);
+    showPicture(mark, files().path(QStringLiteral("\\data\\mark.png")));
+}
+
+void Form1::buildPages(QWidget* client) {
+    SSTab1_ = new QTabWidget(client);
+    SSTab1_->setObjectName(QStringLiteral("SSTab1"));
+    placeTwips(SSTab1_, 120, 610, 6975, 4020);
+    SSTab1_->tabBar()->setExpanding(true);
+    SSTab1_->setUsesScrollButtons(false);
+
+    // Page layouts are designed relative to the whole tab control; the pages begin below the
+    // tab row, whose height depends on the font.
+    QTabBar probe;
+    probe.setFont(SSTab1_->font());
+    probe.addTab(QStringLiteral("最简根式"));
+    const int pageTop = probe.sizeHint().height() + 1;
+
+    auto addPage = [this](TabPage* page, const QString& caption) { SSTab1_->addTab(page, caption); };
+    addPage(new TabPage(*this, pageTop, SSTab1_), QStringLiteral("最简根式"));
+    functionPage_ = new FunctionPage(*this, pageTop, SSTab1_);
+    addPage(functionPage_, QStringLiteral("函数图象"));
+    curvePage_ = new CurvePage(*this, pageTop, SSTab1_);
+    addPage(curvePage_, QStringLiteral("平面解析几何"));
+    addPage(new TabPage(*this, pageTop, SSTab1_), QStringLiteral("一元二次方程"));
+    addPage(new TabPage(*this, pageTop, SSTab1_), QStringLiteral("表达式的值"));
+    addPage(new TabPage(*this, pageTop, SSTab1_), QStringLiteral("数列"));
+}
+
+void Form1::load() {
+    state_.sl = 10;
+    centreOnScreen(this);
+
+    form4_ = std::make_unique<Form4>(*this);
+    form4_->selectBold(QStringLiteral("粗"));
+
+    state_.bl = 2;
+    form3_ = std::make_unique<Form3>(*this);
+    form3_->surface().setDrawWidth(2);
+
+    functionPage_->selectKind(QStringLiteral("一次函数"));
+    state_.funsort = 1;
+    curvePage_->selectKind(QStringLiteral("圆"));
+
+    state_.EXITZETO = false;
+    SSTab1_->setCurrentIndex(0);
+
+    form4_->selectDpi(QStringLiteral("正常"));
+    state_.JXD = toSingle(3.1415926535 / 1000);
+    state_.Cci = 1;
+}
+
+void Form1::setStatus(const QString& text) { status_->setText(text); }
+
+QString Form1::statusText() const { return status_->text(); }
+
+void Form1::startLamp() { lamp_->start(); }
+
+void Form1::stopLamp() { lamp_->stop(); }
+
+void Form1::soundout() { platform_.sound.play(files().path(Links::completionSound())); }
+
+bool Form1::yieldToEvents() {
+    if (state_.EXITZETO) return false;
+    QCoreApplication::processEvents();
+    return !state_.EXITZETO;
+}
+
+Form3& Form1::form3() { return *form3_; }
+
+Form4& Form1::form4() { return *form4_; }
+
+script::ScriptHost& Form1::scriptHost() { return *SC_; }
+
+void Form1::showWindow(QWidget* window) {
+    if (state_.EXITZETO) return;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void Form1::showCoordinateWindow() { showWindow(form3_.get()); }
+
+void Form1::showSettingsWindow() { showWindow(form4_.get()); }
+
+FrmAbout* Form1::about() const { return about_.data(); }
+
+void Form1::showAbout() {
+    if (!about_) about_ = new FrmAbout(files(), this);
+    showWindow(about_);
+}
+
+void Form1::openHelp() { platform_.launcher.openDocument(files().path(Links::helpPage())); }
+
+void Form1::openWebPage() { platform_.launcher.openDocument(Links::webPage()); }
+
+void Form1::writeMail() { platform_.launcher.openDocument(QStringLiteral("mailto:") + Links::mailAddress()); }
+
+void Form1::startCalculator() {
+    platform_.launcher.startProgram(files().path(Links::calculator()), files().folder());
+}
+
+void Form1::exitNow() {
+    state_.EXITZETO = true;
+    for (QWidget* window : {static_cast<QWidget*>(form3_.get()), static_cast<QWidget*>(form4_.get()),
+                            static_cast<QWidget*>(about_.data()), static_cast<QWidget*>(this)})
+        if (window) window->hide();
+    QCoreApplication::exit(0);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // From here on every long task stops at its next yield, and the plane windows close
+    // instead of hiding.
+    state_.EXITZETO = true;
+    form3_->close();
+    form4_->close();
+    if (about_) about_->close();
+    event->accept();
+    QCoreApplication::quit();
+}
+
+}  // namespace zeto

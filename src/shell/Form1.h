@@ -1,0 +1,96 @@
+#pragma once
+
+#include "platform/Platform.h"
+#include "shell/SharedState.h"
+#include "shell/Shell.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+
+class QLabel;
+class QTabWidget;
+
+namespace zeto {
+
+class ActivityLamp;
+class Banner;
+class Class1;
+class CurvePage;
+class FrmAbout;
+class FunctionPage;
+class SequencePage;
+namespace script {
+class ScriptHost;
+}
+
+// The main window "ZETO": six pages on the tab control `SSTab1`, menus, tool buttons, the
+// status line with its activity lamp, and the banner. It owns the coordinate and settings
+// windows, the expression engine and the shared variables.
+class Form1 : public QMainWindow, public Shell {
+    Q_OBJECT
+public:
+    // Builds the window and runs its load steps; the caller shows it.
+    explicit Form1(Platform& platform, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Shell
+    SharedState& shared() override { return state_; }
+    Dialogs& dialogs() override { return platform_.dialogs; }
+    const ProgramFiles& files() const override { return platform_.files; }
+    QWidget* mainWidget() override { return this; }
+    void setStatus(const QString& text) override;
+    QString statusText() const override;
+    void startLamp() override;
+    void stopLamp() override;
+    void soundout() override;
+    bool yieldToEvents() override;
+    bool closing() const override { return state_.EXITZETO; }
+    Form3& form3() override;
+    Form4& form4() override;
+    script::ScriptHost& scriptHost() override;
+    void showWindow(QWidget* window) override;
+
+    ActivityLamp& lamp() { return *lamp_; }
+    Banner& banner() { return *banner_; }
+    // The about window while it exists.
+    FrmAbout* about() const;
+
+    // Menu and tool-button actions.
+    void showCoordinateWindow();
+    void showSettingsWindow();
+    void showAbout();
+    void openHelp();
+    void openWebPage();
+    void writeMail();
+    void startCalculator();
+    // "退出ZETO": ends the program at once, without asking any window to close.
+    void exitNow();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolButtons(QWidget* client);
+    void buildPages(QWidget* client);
+    void buildStatusLine(QWidget* client);
+    void load();
+
+    Platform& platform_;
+    SharedState state_;
+    std::unique_ptr<script::ScriptHost> SC_;
+    std::unique_ptr<Form4> form4_;
+    std::unique_ptr<Form3> form3_;
+    QPointer<FrmAbout> about_;
+    QTabWidget* SSTab1_ = nullptr;
+    QLabel* status_ = nullptr;
+    QLabel* CC_ = nullptr;
+    ActivityLamp* lamp_ = nullptr;
+    Banner* banner_ = nullptr;
+    FunctionPage* functionPage_ = nullptr;
+    CurvePage* curvePage_ = nullptr;
+};
+
+}  // namespace zeto
