@@ -7,9 +7,9 @@ C=/usr/bin/convert
 BOLD=/usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc
 REG=/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc
 
-lamp() {  # name fill highlight
-    $C -size 32x32 xc:none -fill '#444444' -draw 'circle 16,16 16,3' \
-       -fill "$2" -draw 'circle 16,16 16,5' -fill "$3" -draw 'circle 13,12 13,9' "PNG:$1"
+lamp() {  # name fill highlight (24 px: the lamp's box reaches past the window's bottom edge)
+    $C -size 24x24 xc:none -fill '#444444' -draw 'circle 12,12 12,2' \
+       -fill "$2" -draw 'circle 12,12 12,4' -fill "$3" -draw 'circle 10,9 10,7' "PNG:$1"
 }
 lamp G.kvt '#1fae3a' '#b9f5c4'
 lamp R.kvt '#d62a2a' '#f8b4b4'

@@ -130,6 +130,7 @@ void Form1::buildStatusLine(QWidget* client) {
     CC_ = new QLabel(client);
     CC_->setObjectName(QStringLiteral("CC"));
     placeTwips(CC_, 0, 4560, 480, 480);
+    CC_->setAlignment(Qt::AlignCenter);
     // The lamp shows its designed picture, the idle one, until the first task ends.
     showPicture(CC_, files().path(QStringLiteral("\\DATA\\N.kvt")));
     lamp_ = new ActivityLamp(CC_, state_.Cci, files(), this);

@@ -52,6 +52,8 @@ public:
     script::ScriptHost& scriptHost() override;
     void showWindow(QWidget* window) override;
 
+    // The client area the designed positions refer to.
+    QWidget* client() const { return centralWidget(); }
     ActivityLamp& lamp() { return *lamp_; }
     Banner& banner() { return *banner_; }
     // The about window while it exists.

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "ScriptedDialogs.h"
+
+#include "platform/Launcher.h"
+#include "platform/Platform.h"
+#include "platform/SoundPlayer.h"
+#include "shell/Form1.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace zeto::test {
+
+class RecordingLauncher : public Launcher {
+public:
+    void openDocument(const QString& fileOrUrl) override { opened.append(fileOrUrl); }
+    void startProgram(const QString& program, const QString& folder) override {
+        started.append(program);
+        folders.append(folder);
+    }
+    QStringList opened;
+    QStringList started;
+    QStringList folders;
+};
+
+class RecordingSound : public SoundPlayer {
+public:
+    void play(const QString& file) override { played.append(file); }
+    QStringList played;
+};
+
+// A main window built with scripted dialogs, a recording launcher and a silent sound.
+class ShellFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform = std::make_unique<Platform>(Platform{dialogs, launcher, sound, ProgramFiles()});
+        form1 = std::make_unique<Form1>(*platform);
+    }
+    void TearDown() override { form1.reset(); }
+
+    template <typename T>
+    T* find(const char* name) {
+        T* found = form1->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    ScriptedDialogs dialogs;
+    RecordingLauncher launcher;
+    RecordingSound sound;
+    std::unique_ptr<Platform> platform;
+    std::unique_ptr<Form1> form1;
+};
+
+}  // namespace zeto::test

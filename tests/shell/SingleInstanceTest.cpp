@@ -1,0 +1,101 @@
+#include "ScriptedDialogs.h"
+
+#include "platform/Launcher.h"
+#include "platform/Platform.h"
+#include "platform/SingleInstance.h"
+#include "platform/SoundPlayer.h"
+#include "shell/Form1.h"
+#include "shell/Startup.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+using namespace zeto;
+
+namespace {
+
+const char* kLockVariable = "ZETO_TEST_INSTANCE_LOCK";
+
+// Starts this test program again, running only the holder below, which takes the lock and
+// waits until it is killed or its input closes.
+std::unique_ptr<QProcess> startHolder(const QString& lockPath) {
+    auto holder = std::make_unique<QProcess>();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(kLockVariable, lockPath);
+    holder->setProcessEnvironment(env);
+    holder->start(QCoreApplication::applicationFilePath(),
+                  {"--gtest_also_run_disabled_tests", "--gtest_filter=SingleInstanceHolder.DISABLED_HoldLock"});
+    EXPECT_TRUE(holder->waitForStarted(10000));
+    // The holder says when it holds the lock; the test runner's own lines come first.
+    QByteArray said;
+    while (!said.contains("holding") && holder->waitForReadyRead(20000)) said += holder->readAllStandardOutput();
+    EXPECT_TRUE(said.contains("holding"));
+    return holder;
+}
+
+}  // namespace
+
+TEST(SingleInstanceHolder, DISABLED_HoldLock) {
+    const QString path = qEnvironmentVariable(kLockVariable);
+    if (path.isEmpty()) GTEST_SKIP();
+    SingleInstance instance(path);
+    ASSERT_TRUE(instance.tryAcquire());
+    std::fputs("holding\n", stdout);
+    std::fflush(stdout);
+    char buffer[16];
+    while (std::fgets(buffer, sizeof buffer, stdin)) {
+    }
+}
+
+TEST(SingleInstance, SecondProcessIsRefusedWithTheMessage) {
+    QTemporaryDir dir;
+    const QString lockPath = dir.filePath("zeto.lock");
+    auto holder = startHolder(lockPath);
+
+    SingleInstance second(lockPath);
+    EXPECT_FALSE(second.tryAcquire());
+
+    test::ScriptedDialogs dialogs;
+    Launcher launcher;
+    SoundPlayer sound;
+    Platform platform{dialogs, launcher, sound, ProgramFiles()};
+    std::unique_ptr<Form1> form1 = startZeto(platform, second);
+    EXPECT_EQ(form1, nullptr);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0].text, "程序已运行");
+    EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::None);
+
+    holder->closeWriteChannel();
+    EXPECT_TRUE(holder->waitForFinished(10000));
+    EXPECT_TRUE(second.tryAcquire());
+}
+
+TEST(SingleInstance, LockLeftByACrashedRunDoesNotBlock) {
+    QTemporaryDir dir;
+    const QString lockPath = dir.filePath("zeto.lock");
+    auto holder = startHolder(lockPath);
+    holder->kill();  // no chance to remove its lock
+    holder->waitForFinished(10000);
+    EXPECT_TRUE(QFileInfo::exists(lockPath));
+
+    SingleInstance next(lockPath);
+    EXPECT_TRUE(next.tryAcquire());
+}
+
+TEST(SingleInstance, FirstStartShowsTheMainWindow) {
+    QTemporaryDir dir;
+    SingleInstance instance(dir.filePath("zeto.lock"));
+    test::ScriptedDialogs dialogs;
+    Launcher launcher;
+    SoundPlayer sound;
+    Platform platform{dialogs, launcher, sound, ProgramFiles()};
+    std::unique_ptr<Form1> form1 = startZeto(platform, instance);
+    ASSERT_NE(form1, nullptr);
+    EXPECT_TRUE(form1->isVisible());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
