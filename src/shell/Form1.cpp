@@ -181,8 +181,7 @@ void Form1::load() {
     form4_->selectBold(QStringLiteral("粗"));
 
     state_.bl = 2;
-    form3_ = std::make_unique<Form3>(*this);
-    form3_->surface().setDrawWidth(2);
+    form3().surface().setDrawWidth(2);
 
     functionPage_->selectKind(QStringLiteral("一次函数"));
     state_.funsort = 1;
@@ -212,7 +211,12 @@ bool Form1::yieldToEvents() {
     return !state_.EXITZETO;
 }
 
-Form3& Form1::form3() { return *form3_; }
+Form3& Form1::form3() {
+    // The first use creates the window, whose load draws the plane: the settings window must
+    // exist by then, since the plane reads its colours and options.
+    if (!form3_) form3_ = std::make_unique<Form3>(*this);
+    return *form3_;
+}
 
 Form4& Form1::form4() { return *form4_; }
 
@@ -225,7 +229,7 @@ void Form1::showWindow(QWidget* window) {
     window->activateWindow();
 }
 
-void Form1::showCoordinateWindow() { showWindow(form3_.get()); }
+void Form1::showCoordinateWindow() { showWindow(&form3()); }
 
 void Form1::showSettingsWindow() { showWindow(form4_.get()); }
 
@@ -258,7 +262,7 @@ void Form1::closeEvent(QCloseEvent* event) {
     // From here on every long task stops at its next yield, and the plane windows close
     // instead of hiding.
     state_.EXITZETO = true;
-    form3_->close();
+    if (form3_) form3_->close();
     form4_->close();
     if (about_) about_->close();
     event->accept();

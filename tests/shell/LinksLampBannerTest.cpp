@@ -19,12 +19,13 @@ using namespace zeto::test;
 
 namespace {
 
-QImage pictureOf(QLabel* label) { return label->pixmap().toImage().convertToFormat(QImage::Format_ARGB32); }
+QImage pictureOf(QLabel* label) { return label->pixmap().toImage(); }
 
 QImage fileImage(const ProgramFiles& files, const QString& name) {
     QImageReader reader(files.path(name));
     reader.setDecideFormatFromContent(true);
-    return reader.read().convertToFormat(QImage::Format_ARGB32);
+    // Through a pixmap, as the label holds it.
+    return QPixmap::fromImage(reader.read()).toImage();
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "platform/Twips.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -110,6 +111,8 @@ TEST_F(ShellFixture, ToolButtonsSitInARowWithTheirTips) {
 }
 
 TEST_F(ShellFixture, PagesPlaceTheirControlsRelativeToTheTabControl) {
+    form1->show();
+    QCoreApplication::processEvents();
     auto* tabs = find<QTabWidget>("SSTab1");
     EXPECT_EQ(tabs->geometry(), twipsRect(120, 610, 6975, 4020));
     struct Row {
@@ -121,6 +124,10 @@ TEST_F(ShellFixture, PagesPlaceTheirControlsRelativeToTheTabControl) {
     for (Row row : {Row{"Command2", 5280, 660}, Row{"Frame3", 240, 1620}, Row{"Command8", 5280, 660},
                     Row{"Frame6", 240, 3060}}) {
         QWidget* w = find<QWidget>(row.name);
+        // Only the page in front is laid out; bring each control's page forward first.
+        for (int k = 0; k < tabs->count(); ++k)
+            if (tabs->widget(k)->isAncestorOf(w)) tabs->setCurrentIndex(k);
+        QCoreApplication::processEvents();
         ASSERT_NE(w, nullptr);
         QPoint p = w->mapTo(tabs, QPoint(0, 0));
         EXPECT_NEAR(p.x(), twipsToPixels(row.left), 2) << row.name;
