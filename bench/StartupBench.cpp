@@ -1,0 +1,64 @@
+// Start-up of the main window: its load steps (settings and coordinate windows, first plane,
+// panel configurations) up to the window shown. Run: build/bench/StartupBench
+#include "platform/AppFont.h"
+#include "platform/Dialogs.h"
+#include "platform/Launcher.h"
+#include "platform/Platform.h"
+#include "platform/SoundPlayer.h"
+#include "shell/Form1.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+
+namespace {
+
+class SilentDialogs : public zeto::Dialogs {
+public:
+    void message(QWidget*, const QString&, Icon) override {}
+    std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return std::nullopt; }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString inputText(QWidget*, const QString&, const QString&) override { return {}; }
+};
+
+void showMainWindow(zeto::Platform& platform) {
+    zeto::Form1 form1(platform);
+    form1.show();
+    QCoreApplication::processEvents();
+    benchmark::DoNotOptimize(&form1);
+}
+
+void BM_MainWindowShown(benchmark::State& state) {
+    SilentDialogs dialogs;
+    zeto::Launcher launcher;
+    zeto::SoundPlayer sound;
+    zeto::Platform platform{dialogs, launcher, sound, zeto::ProgramFiles()};
+    for (auto _ : state) showMainWindow(platform);
+}
+BENCHMARK(BM_MainWindowShown)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QElapsedTimer cold;
+    cold.start();
+    QApplication app(argc, argv);
+    zeto::applyAppFont();
+    {
+        SilentDialogs dialogs;
+        zeto::Launcher launcher;
+        zeto::SoundPlayer sound;
+        zeto::Platform platform{dialogs, launcher, sound, zeto::ProgramFiles()};
+        showMainWindow(platform);
+    }
+    // The first window of a fresh process pays for fonts, styles and plugins: that is the cold start.
+    std::printf("cold start (application + first main window shown): %.1f ms\n", cold.nsecsElapsed() / 1e6);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
