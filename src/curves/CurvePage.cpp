@@ -55,7 +55,8 @@ void CurvePage::buildLayout() {
     quchk_->adjustSize();
     moveTwips(quchk_, 2760, 240);
 
-    addButton("Command8", QStringLiteral("作图..."), 5280, 660, 1425, 345);
+    QPushButton* plot = addButton("Command8", QStringLiteral("作图..."), 5280, 660, 1425, 345);
+    connect(QXS_[2], &QLineEdit::returnPressed, plot, &QPushButton::click);
     addPlaneButtons("Command7", "Command6", "Command10");
 
     addIcon("Image5", QStringLiteral("\\data\\page3.png"), 5760, 2940);

@@ -76,7 +76,10 @@ void FunctionPage::buildLayout() {
     funchk_->adjustSize();
     moveTwips(funchk_, 2640, 240);
 
-    addButton("Command2", QStringLiteral("作图..."), 5280, 660, 1425, 345);
+    QPushButton* plot = addButton("Command2", QStringLiteral("作图..."), 5280, 660, 1425, 345);
+    // Enter in the last coefficient or in the formula plots at once.
+    connect(XS_[2], &QLineEdit::returnPressed, plot, &QPushButton::click);
+    connect(zdyjxs_, &QLineEdit::returnPressed, plot, &QPushButton::click);
     addPlaneButtons("Command3", "Command4", "Command9");
 
     // Carries the generated procedure text of the last engine run; never shown.

@@ -8,6 +8,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
 
 using namespace zeto;
 using namespace zeto::test;
@@ -142,4 +145,18 @@ TEST_F(ShellFixture, ColourSwatchesOpenOnTheirColourAndIgnoreCancel) {
     ASSERT_EQ(dialogs.colorDialogInitials.size(), 3);
     EXPECT_EQ(dialogs.colorDialogInitials[1], QColor(255, 0, 0));
     EXPECT_EQ(dialogs.colorDialogInitials[2], QColor(0, 0, 0));
+}
+
+TEST_F(ShellFixture, EnterInTheLastFieldRunsThePlotButton) {
+    QSignalSpy functionPlots(find<QPushButton>("Command2"), &QPushButton::clicked);
+    QSignalSpy curvePlots(find<QPushButton>("Command8"), &QPushButton::clicked);
+    QTest::keyClick(find<QLineEdit>("XS1"), Qt::Key_Return);
+    QTest::keyClick(find<QLineEdit>("QXS2"), Qt::Key_Return);
+    EXPECT_EQ(functionPlots.count(), 0);
+    EXPECT_EQ(curvePlots.count(), 0);
+    QTest::keyClick(find<QLineEdit>("XS3"), Qt::Key_Return);
+    QTest::keyClick(find<QLineEdit>("zdyjxs"), Qt::Key_Enter);
+    QTest::keyClick(find<QLineEdit>("QXS3"), Qt::Key_Return);
+    EXPECT_EQ(functionPlots.count(), 2);
+    EXPECT_EQ(curvePlots.count(), 1);
 }
