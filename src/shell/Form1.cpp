@@ -16,6 +16,7 @@
 #include "shell/Banner.h"
 #include "shell/FrmAbout.h"
 #include "shell/Links.h"
+#include "shell/NumberCheck.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -171,6 +172,7 @@ void Form1::buildPages(QWidget* client) {
     addPage(new TabPage(*this, pageTop, SSTab1_), QStringLiteral("一元二次方程"));
     addPage(new TabPage(*this, pageTop, SSTab1_), QStringLiteral("表达式的值"));
     addPage(new TabPage(*this, pageTop, SSTab1_), QStringLiteral("数列"));
+    NumberCheck::install(*this, SSTab1_);
 }
 
 void Form1::load() {
