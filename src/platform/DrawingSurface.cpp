@@ -1,38 +1,368 @@
 #include "platform/DrawingSurface.h"
 
+#include "platform/core/NumberText.h"
+#include "platform/core/VbError.h"
+
+#include <QFontMetrics>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
-// Placeholder bodies; the plane work fills them in.
+#include <algorithm>
+#include <cmath>
+
 namespace zeto {
 
-DrawingSurface::DrawingSurface(QWidget* parent) : QWidget(parent) {}
-void DrawingSurface::setScale(double l, double t, double r, double b) {
-    scaleLeft_ = l;
-    scaleTop_ = t;
-    scaleRight_ = r;
-    scaleBottom_ = b;
+namespace {
+
+// Graphics methods take 32-bit floats: a value that does not fit overflows before any
+// drawing happens.
+double single(double value) {
+    const float f = toSingle(value);
+    if (!std::isfinite(f)) throw VbError(VbError::Overflow, "Overflow");
+    return f;
 }
-void DrawingSurface::fitImageToWidget() {}
-void DrawingSurface::clear() {}
-void DrawingSurface::setBackColor(BgrColor color) { backColor_ = color; }
-void DrawingSurface::setForeColor(BgrColor color) { foreColor_ = color; }
-void DrawingSurface::setDrawWidth(int pixels) { drawWidth_ = pixels; }
-void DrawingSurface::line(double, double, double, double, BgrColor) {}
-void DrawingSurface::line(double, double, double, double) {}
-void DrawingSurface::lineTo(double, double, BgrColor) {}
-void DrawingSurface::lineTo(double, double) {}
-void DrawingSurface::pset(double, double, BgrColor) {}
-void DrawingSurface::circle(double, double, double, BgrColor) {}
+
+// Nearest pixel, halves up. The tiny bias keeps values that are mathematically a half from
+// flipping with the last bit of the transform's arithmetic.
+int snap(double p) {
+    return static_cast<int>(std::floor(p + 0.5 + 1e-9));
+}
+
+QPoint snap(const QPointF& p) {
+    return QPoint(snap(p.x()), snap(p.y()));
+}
+
+// Beyond this radius in pixels a circle is drawn as a polyline over its visible arc, so
+// the painter never sees astronomically large shapes.
+constexpr double kLargestPaintedRadius = 1e5;
+constexpr int kHugeCircleSegments = 1024;
+constexpr double kTwoPi = 6.283185307179586476925;
+
+int buttonCode(Qt::MouseButtons buttons) {
+    int code = 0;
+    if (buttons & Qt::LeftButton) code |= 1;
+    if (buttons & Qt::RightButton) code |= 2;
+    if (buttons & Qt::MiddleButton) code |= 4;
+    return code;
+}
+
+}  // namespace
+
+DrawingSurface::DrawingSurface(QWidget* parent) : QWidget(parent) {
+    QFont f = font();
+    f.setStyleStrategy(QFont::NoAntialias);
+    setFont(f);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    rebuildTransform();
+}
+
+void DrawingSurface::setScale(double left, double top, double right, double bottom) {
+    left = single(left);
+    top = single(top);
+    right = single(right);
+    bottom = single(bottom);
+    if (left == right || top == bottom) {
+        throw VbError(VbError::InvalidProcedureCall, "Invalid procedure call or argument");
+    }
+    scaleLeft_ = left;
+    scaleTop_ = top;
+    scaleRight_ = right;
+    scaleBottom_ = bottom;
+    rebuildTransform();
+}
+
+void DrawingSurface::rebuildTransform() {
+    const double spanX = std::max(image_.width(), 2) - 1;
+    const double spanY = std::max(image_.height(), 2) - 1;
+    const double sx = spanX / (scaleRight_ - scaleLeft_);
+    const double sy = spanY / (scaleBottom_ - scaleTop_);
+    toPixel_ = QTransform(sx, 0, 0, sy, -scaleLeft_ * sx, -scaleTop_ * sy);
+    toUser_ = toPixel_.inverted();
+}
+
+void DrawingSurface::fitImageToWidget() {
+    if (image_.size() == size()) return;
+    QImage next(size(), QImage::Format_RGB32);
+    next.fill(colorFromBgr(backColor_));
+    if (!image_.isNull()) {
+        QPainter p(&next);
+        p.drawImage(0, 0, image_);
+    }
+    image_ = next;
+    rebuildTransform();
+    update();
+}
+
+void DrawingSurface::clear() {
+    image_.fill(colorFromBgr(backColor_));
+    currentX_ = 0;
+    currentY_ = 0;
+    update();
+}
+
+void DrawingSurface::setBackColor(BgrColor color) {
+    backColor_ = color & 0xFFFFFF;
+}
+void DrawingSurface::setForeColor(BgrColor color) {
+    foreColor_ = color & 0xFFFFFF;
+}
+void DrawingSurface::setDrawWidth(int pixels) {
+    drawWidth_ = std::max(pixels, 1);
+}
+
+void DrawingSurface::line(double x1, double y1, double x2, double y2, BgrColor color) {
+    x1 = single(x1);
+    y1 = single(y1);
+    x2 = single(x2);
+    y2 = single(y2);
+    drawSegment(x1, y1, x2, y2, color);
+}
+
+void DrawingSurface::line(double x1, double y1, double x2, double y2) {
+    line(x1, y1, x2, y2, foreColor_);
+}
+
+void DrawingSurface::lineTo(double x2, double y2, BgrColor color) {
+    line(currentX_, currentY_, x2, y2, color);
+}
+
+void DrawingSurface::lineTo(double x2, double y2) {
+    lineTo(x2, y2, foreColor_);
+}
+
+void DrawingSurface::pset(double x, double y, BgrColor color) {
+    x = single(x);
+    y = single(y);
+    currentX_ = x;
+    currentY_ = y;
+    drawDot(toPixel(x, y), color);
+}
+
+void DrawingSurface::circle(double cx, double cy, double radius, BgrColor color) {
+    cx = single(cx);
+    cy = single(cy);
+    radius = single(radius);
+    currentX_ = cx;
+    currentY_ = cy;
+    if (radius <= 0) return;
+
+    const QPointF c = toPixel(cx, cy);
+    const double r = radius * std::fabs(toPixel_.m11());
+    const double m = viewMargin();
+    const double x0 = -m, y0 = -m, x1 = image_.width() - 1 + m, y1 = image_.height() - 1 + m;
+    const double dx = std::max({x0 - c.x(), 0.0, c.x() - x1});
+    const double dy = std::max({y0 - c.y(), 0.0, c.y() - y1});
+    const double nearest = std::hypot(dx, dy);
+    const double farthest = std::hypot(std::max(std::fabs(c.x() - x0), std::fabs(c.x() - x1)),
+                                       std::max(std::fabs(c.y() - y0), std::fabs(c.y() - y1)));
+    if (r < nearest || r > farthest) return;  // the whole outline lies outside the view
+
+    if (r > kLargestPaintedRadius) {
+        drawHugeCircle(c, r, color);
+        return;
+    }
+    const QPoint centre = snap(c);
+    const int rp = snap(r);
+    paintOnImage([&](QPainter& p) {
+        p.setPen(QPen(colorFromBgr(color), drawWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        if (rp == 0) {
+            p.drawPoint(centre);
+        } else {
+            p.drawEllipse(centre, rp, rp);
+        }
+    });
+}
+
+void DrawingSurface::drawHugeCircle(const QPointF& c, double r, BgrColor color) {
+    // The centre lies far outside the view, which therefore subtends less than half a turn:
+    // sample only the arc between the directions to the view's corners.
+    const double w = image_.width(), h = image_.height();
+    const double base = std::atan2(h / 2 - c.y(), w / 2 - c.x());
+    double lo = 0, hi = 0;
+    const QPointF corners[] = {{0, 0}, {w, 0}, {0, h}, {w, h}};
+    for (const QPointF& k : corners) {
+        double a = std::atan2(k.y() - c.y(), k.x() - c.x()) - base;
+        a = std::remainder(a, kTwoPi);
+        lo = std::min(lo, a);
+        hi = std::max(hi, a);
+    }
+    QPointF previous;
+    for (int s = 0; s <= kHugeCircleSegments; ++s) {
+        const double a = base + lo + (hi - lo) * s / kHugeCircleSegments;
+        const QPointF point(c.x() + r * std::cos(a), c.y() + r * std::sin(a));
+        if (s > 0) {
+            QPointF from = previous, to = point;
+            if (clipToView(from, to)) {
+                const QPoint p1 = snap(from), p2 = snap(to);
+                paintOnImage([&](QPainter& p) {
+                    p.setPen(QPen(colorFromBgr(color), drawWidth_, Qt::SolidLine, Qt::RoundCap,
+                                  Qt::RoundJoin));
+                    p.drawLine(p1, p2);
+                });
+            }
+        }
+        previous = point;
+    }
+}
+
 void DrawingSurface::setCurrentPoint(double x, double y) {
+    x = single(x);
+    y = single(y);
     currentX_ = x;
     currentY_ = y;
 }
-void DrawingSurface::print(const QString&) {}
-QPointF DrawingSurface::toPixel(double x, double y) const { return QPointF(x, y); }
-QPointF DrawingSurface::toUser(const QPointF& p) const { return p; }
-void DrawingSurface::paintEvent(QPaintEvent*) {}
-void DrawingSurface::mousePressEvent(QMouseEvent*) {}
-void DrawingSurface::mouseMoveEvent(QMouseEvent*) {}
+
+void DrawingSurface::print(const QString& text) {
+    const QFontMetrics metrics(font());
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    const QPointF start = toPixel(currentX_, currentY_);
+    const double m = viewMargin();
+    // Text runs right and down from its corner: far above or left of the view nothing of it
+    // can show, and the painter is spared coordinates it cannot handle.
+    const double limit = 1e6;
+    const bool visible = start.x() < image_.width() + m && start.y() < image_.height() + m &&
+                         start.x() > -limit && start.y() > -limit;
+    if (visible) {
+        const QPoint corner = snap(start);
+        paintOnImage([&](QPainter& p) {
+            p.setPen(colorFromBgr(foreColor_));
+            p.setFont(font());
+            int baseline = corner.y() + metrics.ascent();
+            for (const QString& l : lines) {
+                p.drawText(corner.x(), baseline, l);
+                baseline += metrics.lineSpacing();
+            }
+        });
+    }
+    const QPointF next =
+        toUser(QPointF(start.x(), start.y() + lines.size() * metrics.lineSpacing()));
+    currentX_ = scaleLeft_;
+    currentY_ = next.y();
+}
+
+QPointF DrawingSurface::toPixel(double x, double y) const {
+    return toPixel_.map(QPointF(x, y));
+}
+
+QPointF DrawingSurface::toUser(const QPointF& p) const {
+    return toUser_.map(p);
+}
+
+void DrawingSurface::paintOnImage(const std::function<void(QPainter&)>& paint) {
+    if (image_.isNull()) return;
+    {
+        QPainter p(&image_);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setRenderHint(QPainter::TextAntialiasing, false);
+        paint(p);
+    }
+    update();
+}
+
+double DrawingSurface::viewMargin() const {
+    return drawWidth_ + 2.0;
+}
+
+bool DrawingSurface::clipToView(QPointF& a, QPointF& b) const {
+    // Clipped in double precision against the image grown by the pen's reach, so that only
+    // short, finite segments ever reach the painter. Each cut point is interpolated from the
+    // other end of the segment, which keeps cuts exact when one end lies in the view however
+    // far away the other is.
+    const double m = viewMargin();
+    const double xmin = -m, ymin = -m;
+    const double xmax = image_.width() - 1 + m, ymax = image_.height() - 1 + m;
+    const auto outcode = [&](const QPointF& p) {
+        int code = 0;
+        if (p.x() < xmin) code |= 1;
+        if (p.x() > xmax) code |= 2;
+        if (p.y() < ymin) code |= 4;
+        if (p.y() > ymax) code |= 8;
+        return code;
+    };
+    for (int step = 0; step < 8; ++step) {
+        const int ca = outcode(a), cb = outcode(b);
+        if ((ca | cb) == 0) return true;
+        if (ca & cb) return false;
+        QPointF& p = ca ? a : b;
+        const QPointF q = ca ? b : a;
+        const int c = ca ? ca : cb;
+        if (c & 3) {
+            const double x = (c & 1) ? xmin : xmax;
+            p = QPointF(x, q.y() + (x - q.x()) * ((p.y() - q.y()) / (p.x() - q.x())));
+        } else {
+            const double y = (c & 4) ? ymin : ymax;
+            p = QPointF(q.x() + (y - q.y()) * ((p.x() - q.x()) / (p.y() - q.y())), y);
+        }
+        if (!std::isfinite(p.x()) || !std::isfinite(p.y())) return false;
+    }
+    // Rounding can leave a cut point a hair outside after the last step.
+    const auto clamp = [&](const QPointF& p) {
+        return QPointF(std::clamp(p.x(), xmin, xmax), std::clamp(p.y(), ymin, ymax));
+    };
+    a = clamp(a);
+    b = clamp(b);
+    return true;
+}
+
+void DrawingSurface::drawSegment(double x1, double y1, double x2, double y2, BgrColor color) {
+    currentX_ = x2;
+    currentY_ = y2;
+    QPointF a = toPixel(x1, y1), b = toPixel(x2, y2);
+    // Both ends far out and differing only beyond double's reach can still produce an
+    // infinite difference; such a segment cannot be placed and is skipped like any other
+    // invisible one.
+    if (!std::isfinite(b.x() - a.x()) || !std::isfinite(b.y() - a.y())) return;
+    if (!clipToView(a, b)) return;
+    const QPoint p1 = snap(a), p2 = snap(b);
+    if (p1 == p2) {
+        drawDot(a, color);
+        return;
+    }
+    paintOnImage([&](QPainter& p) {
+        p.setPen(QPen(colorFromBgr(color), drawWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawLine(p1, p2);
+    });
+}
+
+void DrawingSurface::drawDot(const QPointF& pixel, BgrColor color) {
+    const double m = viewMargin();
+    if (!(pixel.x() > -m && pixel.y() > -m && pixel.x() < image_.width() - 1 + m &&
+          pixel.y() < image_.height() - 1 + m)) {
+        return;
+    }
+    const QPoint centre = snap(pixel);
+    const int w = drawWidth_;
+    paintOnImage([&](QPainter& p) {
+        if (w <= 2) {
+            // Small dots are squares: the pixel itself, or the 2x2 block it anchors.
+            p.fillRect(QRect(centre.x() - (w - 1), centre.y() - (w - 1), w, w),
+                       colorFromBgr(color));
+        } else {
+            p.setPen(Qt::NoPen);
+            p.setBrush(colorFromBgr(color));
+            p.drawEllipse(QPointF(centre), w / 2.0, w / 2.0);
+        }
+    });
+}
+
+void DrawingSurface::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    const QRect dirty = event->rect();
+    if (!image_.rect().contains(dirty)) p.fillRect(dirty, colorFromBgr(backColor_));
+    p.drawImage(dirty.intersected(image_.rect()), image_, dirty.intersected(image_.rect()));
+}
+
+void DrawingSurface::mousePressEvent(QMouseEvent* event) {
+    const QPointF user = toUser(event->position());
+    emit mousePressed(buttonCode(event->button()), user.x(), user.y());
+}
+
+void DrawingSurface::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF user = toUser(event->position());
+    emit mouseMoved(buttonCode(event->buttons()), user.x(), user.y());
+}
 
 }  // namespace zeto

@@ -3,59 +3,95 @@
 #include "platform/ColorSwatch.h"
 
 #include <QImage>
+#include <QTransform>
 #include <QWidget>
+
+#include <functional>
+
+class QPainter;
 
 namespace zeto {
 
 // The drawing surface: a persistent image addressed in user coordinates. Every operation
 // takes user coordinates; coordinates that are not finite or lie beyond single precision
 // raise VbError(Overflow) and never reach the painter.
+//
+// Pixel grid: the left edge value of the scale lands on the centre of the first pixel
+// column and the right edge value on the centre of the last one (likewise top and bottom),
+// so lines drawn along the edges of the scale stay visible. A user point is drawn on the
+// pixel nearest to it (halves round up). Painting is aliased throughout, text included, so
+// that every drawn pixel has exactly the colour asked for.
 class DrawingSurface : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit DrawingSurface(QWidget* parent = nullptr);
 
-    // User coordinate system: the values of the left, top, right and bottom edges.
+    // User coordinate system: the values of the left, top, right and bottom edges. Raises
+    // VbError(InvalidProcedureCall) when left equals right or top equals bottom.
     void setScale(double left, double top, double right, double bottom);
+    double scaleLeft() const { return scaleLeft_; }
+    double scaleTop() const { return scaleTop_; }
+    double scaleRight() const { return scaleRight_; }
+    double scaleBottom() const { return scaleBottom_; }
     // Resizes the persistent image to the widget's new size (the picture is kept where it fits).
     void fitImageToWidget();
 
+    // Fills the image with the background colour; the current point returns to (0, 0).
     void clear();
+    // Takes effect at the next clear(); the picture itself is left as it is.
     void setBackColor(BgrColor color);
     BgrColor backColor() const { return backColor_; }
     void setForeColor(BgrColor color);
     BgrColor foreColor() const { return foreColor_; }
+    // Widths below 1 count as 1.
     void setDrawWidth(int pixels);
     int drawWidth() const { return drawWidth_; }
 
+    // Segments have round caps; each moves the current point to its end.
     void line(double x1, double y1, double x2, double y2, BgrColor color);
     void line(double x1, double y1, double x2, double y2);
     void lineTo(double x2, double y2, BgrColor color);
     void lineTo(double x2, double y2);
+    // A dot as wide as the pen; it becomes the current point.
     void pset(double x, double y, BgrColor color);
+    // The radius is measured in horizontal units and the circle is round on the screen
+    // whatever the vertical scale; the centre becomes the current point. A radius of zero
+    // or less draws nothing.
     void circle(double cx, double cy, double radius, BgrColor color);
     void setCurrentPoint(double x, double y);
     double currentX() const { return currentX_; }
     double currentY() const { return currentY_; }
-    // Prints text with its top-left corner at the current point, in the drawing colour.
+    // Prints text with its top-left corner at the current point, in the drawing colour and
+    // the widget's font; afterwards the current point is at the start of the next text line
+    // (left edge of the scale, one line lower).
     void print(const QString& text);
 
     const QImage& image() const { return image_; }
     QPointF toPixel(double x, double y) const;
     QPointF toUser(const QPointF& pixel) const;
 
-signals:
-    // Button: 1 left, 2 right (0 for none on moves); coordinates in user units.
+  signals:
+    // Button: 1 left, 2 right, 4 middle (on moves the buttons held, or 0); user units.
     void mousePressed(int button, double x, double y);
     void mouseMoved(int button, double x, double y);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
-private:
+  private:
+    void rebuildTransform();
+    void paintOnImage(const std::function<void(QPainter&)>& paint);
+    void drawSegment(double x1, double y1, double x2, double y2, BgrColor color);
+    void drawDot(const QPointF& pixel, BgrColor color);
+    void drawHugeCircle(const QPointF& centre, double radius, BgrColor color);
+    bool clipToView(QPointF& a, QPointF& b) const;
+    double viewMargin() const;
+
     QImage image_;
+    QTransform toPixel_;
+    QTransform toUser_;
     BgrColor backColor_ = 0xFFFFFF;
     BgrColor foreColor_ = 0;
     int drawWidth_ = 1;

@@ -1,0 +1,254 @@
+#include "PlaneProbe.h"
+
+#include "platform/DrawingSurface.h"
+#include "platform/core/VbError.h"
+
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+
+namespace zeto::test {
+namespace {
+
+constexpr BgrColor kWhite = 0xFFFFFF;
+constexpr BgrColor kRed = 0x0000FF;
+constexpr BgrColor kBlue = 0xFF0000;
+
+// A 201 x 101 surface showing x -10..10 and y 5..-5: ten pixels to a unit both ways, the
+// origin on pixel (100, 50).
+class Surface : public ::testing::Test {
+  protected:
+    Surface() {
+        surface.resize(201, 101);
+        surface.fitImageToWidget();
+        surface.setScale(-10, 5, 10, -5);
+        surface.clear();
+    }
+    static int col(double x) { return static_cast<int>(std::floor((x + 10) * 10 + 0.5 + 1e-9)); }
+    static int row(double y) { return static_cast<int>(std::floor((5 - y) * 10 + 0.5 + 1e-9)); }
+    const QImage& image() const { return surface.image(); }
+
+    DrawingSurface surface;
+};
+
+TEST_F(Surface, SegmentsUseTheDrawingColourAndMoveTheCurrentPoint) {
+    surface.setForeColor(kRed);
+    surface.line(-5, 0, 5, 0);
+    for (int x = col(-5); x <= col(5); ++x) ASSERT_TRUE(hasColor(image(), x, 50, kRed)) << x;
+    EXPECT_EQ(countColor(image(), kRed), col(5) - col(-5) + 1);
+    EXPECT_EQ(surface.currentX(), 5);
+    EXPECT_EQ(surface.currentY(), 0);
+
+    surface.setCurrentPoint(0, 0);
+    surface.lineTo(0, 3, kBlue);
+    for (int y = row(3); y <= row(0); ++y) ASSERT_TRUE(hasColor(image(), 100, y, kBlue)) << y;
+    EXPECT_EQ(surface.currentY(), 3);
+    surface.lineTo(-2, 3);
+    EXPECT_TRUE(hasColor(image(), col(-1), row(3), kRed));
+    EXPECT_EQ(surface.foreColor(), kRed);
+}
+
+TEST_F(Surface, WideSegmentsCoverTheirEndsRoundly) {
+    surface.setDrawWidth(4);
+    surface.line(-5, 0, 5, 0, kRed);
+    EXPECT_TRUE(colorNear(image(), col(5) + 1, 50, kRed, 0));
+    EXPECT_TRUE(colorNear(image(), col(-5) - 1, 50, kRed, 0));
+    EXPECT_TRUE(hasColor(image(), col(0), 48, kRed));
+    EXPECT_TRUE(hasColor(image(), col(0), 51, kRed));
+    EXPECT_FALSE(hasColor(image(), col(0), 45, kRed));
+}
+
+struct DotCase {
+    double x, y;
+    int width;
+    QRect block;
+};
+
+class SurfaceDots : public Surface, public ::testing::WithParamInterface<DotCase> {};
+
+TEST_P(SurfaceDots, DotIsAsWideAsThePenOnTheNearestPixel) {
+    const DotCase c = GetParam();
+    surface.setForeColor(kBlue);
+    surface.setDrawWidth(c.width);
+    surface.pset(c.x, c.y, kRed);
+    EXPECT_EQ(countColor(image(), c.block, kRed), c.block.width() * c.block.height());
+    EXPECT_EQ(countColor(image(), kRed), c.block.width() * c.block.height());
+    EXPECT_EQ(surface.currentX(), static_cast<double>(static_cast<float>(c.x)));
+    EXPECT_EQ(surface.foreColor(), kBlue);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dots, SurfaceDots,
+                         ::testing::Values(DotCase{0, 0, 1, QRect(100, 50, 1, 1)},
+                                           DotCase{0.04, 0, 1, QRect(100, 50, 1, 1)},
+                                           DotCase{0.05, 0, 1, QRect(101, 50, 1, 1)},
+                                           DotCase{-0.06, 0.06, 1, QRect(99, 49, 1, 1)},
+                                           DotCase{-10, 5, 1, QRect(0, 0, 1, 1)},
+                                           DotCase{10, -5, 1, QRect(200, 100, 1, 1)},
+                                           DotCase{0, 0, 2, QRect(99, 49, 2, 2)},
+                                           DotCase{-10, 5, 2, QRect(0, 0, 1, 1)},
+                                           DotCase{10.5, 0, 1, QRect()}));
+
+TEST_F(Surface, CircleRadiusFollowsTheHorizontalUnit) {
+    surface.setScale(-10, 10, 10, -10);  // five pixels to a unit down, ten across
+    surface.circle(0, 0, 3, kRed);
+    EXPECT_TRUE(colorNear(image(), 130, 50, kRed));
+    EXPECT_TRUE(colorNear(image(), 70, 50, kRed));
+    EXPECT_TRUE(colorNear(image(), 100, 20, kRed));
+    EXPECT_TRUE(colorNear(image(), 100, 80, kRed));
+    EXPECT_FALSE(colorNear(image(), 100, 50, kRed, 5));
+    EXPECT_EQ(surface.currentX(), 0);
+    surface.circle(0, 0, 0, kRed);
+    surface.circle(0, 0, -2, kRed);
+    EXPECT_FALSE(colorNear(image(), 100, 50, kRed, 5));
+}
+
+TEST_F(Surface, VeryLargeCirclesDrawOnlyTheirVisibleArc) {
+    // Radius 1e5 units is 1e6 pixels: the arc through the origin is flat across the view.
+    surface.circle(0, -1e5, 1e5, kRed);
+    for (int x = 0; x <= 200; x += 20) EXPECT_TRUE(colorNear(image(), x, 50, kRed)) << x;
+    EXPECT_EQ(countColor(image(), QRect(0, 0, 201, 45), kRed), 0);
+    EXPECT_EQ(countColor(image(), QRect(0, 56, 201, 45), kRed), 0);
+}
+
+TEST_F(Surface, HugeButFiniteCoordinatesAreClipped) {
+    surface.line(-1e30, 0, 1e30, 0, kRed);
+    for (int x = 0; x <= 200; ++x) ASSERT_TRUE(hasColor(image(), x, 50, kRed)) << x;
+    surface.line(0, 0, 1e30, 1e30, kBlue);  // up to the top right, at 45 degrees
+    EXPECT_TRUE(colorNear(image(), 120, 30, kBlue));
+    EXPECT_TRUE(colorNear(image(), 149, 1, kBlue));
+    EXPECT_EQ(surface.currentX(), static_cast<double>(1e30f));
+
+    const QImage before = image();
+    surface.pset(1e30, 1e30, kRed);
+    surface.line(1e30, 1e30, 3e38, -3e38, kRed);
+    surface.line(-3e38, -3e38, -3e38, 3e38, kRed);
+    surface.circle(0, 0, 1e30, kRed);  // the whole view lies inside it
+    surface.circle(3e38, 3e38, 1, kRed);
+    surface.setCurrentPoint(1e30, -1e30);
+    surface.print("far away");
+    EXPECT_EQ(image(), before);
+    surface.circle(1e30, 0, 1e30, kRed);  // passes near the view; must merely finish
+    surface.circle(-3e38, 3e38, 3.4e38, kRed);
+}
+
+struct OverflowCase {
+    const char* name;
+    std::function<void(DrawingSurface&, double)> op;
+};
+
+class SurfaceOverflow : public Surface, public ::testing::WithParamInterface<OverflowCase> {};
+
+TEST_P(SurfaceOverflow, NonFiniteOrBeyondSingleRaisesOverflowAndDrawsNothing) {
+    const OverflowCase c = GetParam();
+    surface.setCurrentPoint(1, 2);
+    const QImage before = image();
+    for (double bad :
+         {1e39, -1e39, std::numeric_limits<double>::quiet_NaN(),
+          std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()}) {
+        try {
+            c.op(surface, bad);
+            ADD_FAILURE() << c.name << " accepted " << bad;
+        } catch (const VbError& e) {
+            EXPECT_EQ(e.code(), 6) << c.name;
+        }
+        EXPECT_EQ(image(), before) << c.name;
+        EXPECT_EQ(surface.currentX(), 1) << c.name;
+        EXPECT_EQ(surface.currentY(), 2) << c.name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Operations, SurfaceOverflow,
+    ::testing::Values(
+        OverflowCase{"line_start", [](DrawingSurface& s, double v) { s.line(v, 0, 1, 1, kRed); }},
+        OverflowCase{"line_end", [](DrawingSurface& s, double v) { s.line(0, 0, 1, v); }},
+        OverflowCase{"lineTo", [](DrawingSurface& s, double v) { s.lineTo(v, 0); }},
+        OverflowCase{"pset", [](DrawingSurface& s, double v) { s.pset(0, v, kRed); }},
+        OverflowCase{"circle_centre", [](DrawingSurface& s, double v) { s.circle(v, 0, 1, kRed); }},
+        OverflowCase{"circle_radius", [](DrawingSurface& s, double v) { s.circle(0, 0, v, kRed); }},
+        OverflowCase{"current_point", [](DrawingSurface& s, double v) { s.setCurrentPoint(0, v); }},
+        OverflowCase{"scale", [](DrawingSurface& s, double v) { s.setScale(-1, 1, v, -1); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Surface, DegenerateScaleIsRefused) {
+    try {
+        surface.setScale(3, 1, 3, -1);
+        FAIL();
+    } catch (const VbError& e) {
+        EXPECT_EQ(e.code(), 5);
+    }
+    EXPECT_EQ(surface.toPixel(0, 0), QPointF(100, 50));
+}
+
+TEST_F(Surface, PrintPutsTheTextCornerAtTheCurrentPointAndMovesToTheNextLine) {
+    surface.setForeColor(kRed);
+    surface.setCurrentPoint(-2, 1);
+    surface.print("Hi");
+    const QFontMetrics fm(surface.font());
+    const QRect box(col(-2), row(1), fm.horizontalAdvance("Hi"), fm.height());
+    EXPECT_GT(countColor(image(), box, kRed), 0);
+    EXPECT_EQ(countColor(image(), kRed), countColor(image(), box, kRed));
+    EXPECT_EQ(surface.currentX(), -10);
+    EXPECT_NEAR(surface.currentY(), 1 - fm.lineSpacing() / 10.0, 1e-9);
+}
+
+TEST_F(Surface, ClearUsesTheBackgroundColourSetBeforeIt) {
+    surface.pset(0, 0, kRed);
+    surface.setCurrentPoint(3, 3);
+    surface.setBackColor(kBlue);
+    EXPECT_TRUE(hasColor(image(), 0, 0, kWhite));
+    surface.clear();
+    EXPECT_EQ(countColor(image(), kBlue), 201 * 101);
+    EXPECT_EQ(surface.currentX(), 0);
+    EXPECT_EQ(surface.currentY(), 0);
+}
+
+TEST_F(Surface, PictureSurvivesRepaintingAndGrowing) {
+    surface.line(-10, 5, 10, -5, kRed);
+    const QImage shown = surface.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, image());
+
+    surface.resize(301, 151);
+    surface.fitImageToWidget();
+    EXPECT_EQ(image().size(), QSize(301, 151));
+    EXPECT_TRUE(hasColor(image(), 0, 0, kRed));
+    EXPECT_TRUE(hasColor(image(), 200, 100, kRed));
+    EXPECT_TRUE(hasColor(image(), 300, 150, kWhite));
+    // The scale now spreads over the larger image.
+    EXPECT_EQ(surface.toPixel(10, -5), QPointF(300, 150));
+}
+
+TEST_F(Surface, MouseReportsUserCoordinates) {
+    QSignalSpy presses(&surface, &DrawingSurface::mousePressed);
+    QSignalSpy moves(&surface, &DrawingSurface::mouseMoved);
+    const auto send = [&](QEvent::Type type, QPointF at, Qt::MouseButton button) {
+        QMouseEvent event(type, at, surface.mapToGlobal(at), button,
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::MouseButtons(button),
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(&surface, &event);
+    };
+    send(QEvent::MouseButtonPress, QPointF(0, 0), Qt::RightButton);
+    send(QEvent::MouseButtonPress, QPointF(200, 100), Qt::LeftButton);
+    send(QEvent::MouseMove, QPointF(150, 25), Qt::NoButton);
+    ASSERT_EQ(presses.size(), 2);
+    EXPECT_EQ(presses[0][0].toInt(), 2);
+    EXPECT_DOUBLE_EQ(presses[0][1].toDouble(), -10);
+    EXPECT_DOUBLE_EQ(presses[0][2].toDouble(), 5);
+    EXPECT_EQ(presses[1][0].toInt(), 1);
+    EXPECT_DOUBLE_EQ(presses[1][1].toDouble(), 10);
+    EXPECT_DOUBLE_EQ(presses[1][2].toDouble(), -5);
+    ASSERT_GE(moves.size(), 1);
+    EXPECT_EQ(moves.last()[0].toInt(), 0);
+    EXPECT_DOUBLE_EQ(moves.last()[1].toDouble(), 5);
+    EXPECT_DOUBLE_EQ(moves.last()[2].toDouble(), 2.5);
+}
+
+}  // namespace
+}  // namespace zeto::test

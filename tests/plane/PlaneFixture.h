@@ -1,0 +1,65 @@
+#pragma once
+
+#include "FakeShell.h"
+#include "PlaneProbe.h"
+
+#include "plane/Form3.h"
+#include "plane/Form4.h"
+#include "platform/DrawingSurface.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace zeto::test {
+
+// A started plane: settings window first, then the coordinate window, as at program start.
+class PlaneFixture : public ::testing::Test {
+  public:
+    PlaneFixture() : form4(shell.form4()), form3(shell.form3()), surface(form3.surface()) {}
+
+    template <typename T>
+    T* control(const char* name) {
+        T* widget = form4.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    PlaneGrid grid() const {
+        return PlaneGrid{surface.image().width(), surface.image().height(), shell.state.sl};
+    }
+    const QImage& image() const { return surface.image(); }
+
+    // Picks a colour for a swatch through its dialog.
+    void chooseSwatchColor(const char* swatch, BgrColor color) {
+        shell.scripted.colorAnswers.push_back(colorFromBgr(color));
+        QTest::mouseClick(control<ColorSwatch>(swatch), Qt::LeftButton);
+    }
+
+    // The field loses focus to another control; the check runs from the event loop.
+    void leaveField(const char* name, const QString& text) {
+        auto* field = control<QLineEdit>(name);
+        field->setText(text);
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(field, &out);
+        QCoreApplication::processEvents();
+    }
+
+    void drawPlane(int L, bool gridShown, bool labels) {
+        control<QCheckBox>("opnet")->setChecked(gridShown);
+        control<QCheckBox>("kd")->setChecked(labels);
+        shell.state.sl = static_cast<std::int16_t>(L);
+        form3.XY();
+    }
+
+    FakeShell shell;
+    Form4& form4;
+    Form3& form3;
+    DrawingSurface& surface;
+};
+
+}  // namespace zeto::test
