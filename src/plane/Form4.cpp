@@ -1,6 +1,6 @@
 #include "plane/Form4.h"
 
-#include "plane/FocusLossWatcher.h"
+#include "platform/FocusLossWatcher.h"
 #include "plane/Form3.h"
 #include "platform/Dialogs.h"
 #include "platform/DrawingSurface.h"

@@ -1,6 +1,6 @@
 #include "shell/NumberCheck.h"
 
-#include "plane/FocusLossWatcher.h"
+#include "platform/FocusLossWatcher.h"
 #include "platform/Dialogs.h"
 #include "platform/core/NumberText.h"
 #include "shell/Shell.h"

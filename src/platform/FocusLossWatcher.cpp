@@ -1,4 +1,4 @@
-#include "plane/FocusLossWatcher.h"
+#include "platform/FocusLossWatcher.h"
 
 #include <QFocusEvent>
 #include <QTimer>
