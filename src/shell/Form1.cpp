@@ -11,12 +11,17 @@
 #include "platform/SoundPlayer.h"
 #include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
+#include "script/Class1.h"
 #include "script/core/ScriptHost.h"
 #include "shell/ActivityLamp.h"
 #include "shell/Banner.h"
 #include "shell/FrmAbout.h"
 #include "shell/Links.h"
 #include "shell/NumberCheck.h"
+#include "tools/CalculatorPage.h"
+#include "tools/EquationPage.h"
+#include "tools/RadicalPage.h"
+#include "tools/SequencePage.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -164,14 +169,15 @@ void Form1::buildPages(QWidget* client) {
     const int pageTop = probe.sizeHint().height() + 1;
 
     auto addPage = [this](TabPage* page, const QString& caption) { SSTab1_->addTab(page, caption); };
-    addPage(new TabPage(*this, pageTop, SSTab1_), QStringLiteral("最简根式"));
+    addPage(new RadicalPage(*this, pageTop, SSTab1_), QStringLiteral("最简根式"));
     functionPage_ = new FunctionPage(*this, pageTop, SSTab1_);
     addPage(functionPage_, QStringLiteral("函数图象"));
     curvePage_ = new CurvePage(*this, pageTop, SSTab1_);
     addPage(curvePage_, QStringLiteral("平面解析几何"));
-    addPage(new TabPage(*this, pageTop, SSTab1_), QStringLiteral("一元二次方程"));
-    addPage(new TabPage(*this, pageTop, SSTab1_), QStringLiteral("表达式的值"));
-    addPage(new TabPage(*this, pageTop, SSTab1_), QStringLiteral("数列"));
+    addPage(new EquationPage(*this, pageTop, SSTab1_), QStringLiteral("一元二次方程"));
+    addPage(new CalculatorPage(*this, pageTop, SSTab1_), QStringLiteral("表达式的值"));
+    sequencePage_ = new SequencePage(*this, pageTop, SSTab1_);
+    addPage(sequencePage_, QStringLiteral("数列"));
     NumberCheck::install(*this, SSTab1_);
 }
 
@@ -185,12 +191,16 @@ void Form1::load() {
     state_.bl = 2;
     form3().surface().setDrawWidth(2);
 
+    sequencePage_->selectKind(QStringLiteral("等差数列"));
     functionPage_->selectKind(QStringLiteral("一次函数"));
     state_.funsort = 1;
     curvePage_->selectKind(QStringLiteral("圆"));
 
     state_.EXITZETO = false;
     SSTab1_->setCurrentIndex(0);
+
+    Myobj_ = std::make_unique<Class1>(*this);
+    SC_->AddObject("OBJsc", Myobj_.get());
 
     form4_->selectDpi(QStringLiteral("正常"));
     state_.JXD = toSingle(3.1415926535 / 1000);

@@ -83,6 +83,7 @@ private:
     Platform& platform_;
     SharedState state_;
     std::unique_ptr<script::ScriptHost> SC_;
+    std::unique_ptr<Class1> Myobj_;
     std::unique_ptr<Form4> form4_;
     std::unique_ptr<Form3> form3_;
     QPointer<FrmAbout> about_;
@@ -93,6 +94,7 @@ private:
     Banner* banner_ = nullptr;
     FunctionPage* functionPage_ = nullptr;
     CurvePage* curvePage_ = nullptr;
+    SequencePage* sequencePage_ = nullptr;
 };
 
 }  // namespace zeto

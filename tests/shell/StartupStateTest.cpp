@@ -178,3 +178,22 @@ TEST_F(ShellFixture, TimersStartAsDesigned) {
     EXPECT_FALSE(lamp->isActive());
     EXPECT_EQ(lamp->interval(), 50);
 }
+
+TEST_F(ShellFixture, SequencePanelStartsArithmetic) {
+    EXPECT_EQ(find<QComboBox>("slsort")->currentText(), "等差数列");
+    EXPECT_EQ(find<QLabel>("TXGS")->text(), "An=a1+(n-1)d");
+    EXPECT_EQ(find<QLabel>("CLXS1")->text(), "a1=");
+    EXPECT_EQ(find<QLabel>("CLXS2")->text(), "d=");
+    EXPECT_FALSE(shown(find<QLineEdit>("LXS3")));
+    EXPECT_FALSE(shown(find<QLineEdit>("Zdytxgs")));
+}
+
+// The callback object is registered with the engine, so a generated procedure reaches the page.
+TEST_F(ShellFixture, EngineReachesTheCallbackObject) {
+    find<QTabWidget>("SSTab1")->setCurrentIndex(4);
+    find<QLineEdit>("txtshi")->setText("1/4");
+    find<QPushButton>("Command12")->click();
+    EXPECT_EQ(find<QPlainTextEdit>("txtrlt")->toPlainText(), "=0.25\n");
+    EXPECT_TRUE(find<QPlainTextEdit>("Txtscript")->toPlainText().startsWith("Sub eq()"));
+    EXPECT_EQ(sound.played.size(), 1);
+}

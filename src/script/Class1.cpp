@@ -1,0 +1,143 @@
+#include "script/Class1.h"
+
+#include "plane/Form3.h"
+#include "plane/Form4.h"
+#include "platform/Dialogs.h"
+#include "platform/DrawingSurface.h"
+#include "platform/core/NumberText.h"
+#include "platform/core/VbError.h"
+#include "shell/SharedState.h"
+#include "shell/Shell.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+#include <cctype>
+#include <cmath>
+#include <exception>
+
+namespace zeto {
+namespace {
+
+constexpr int kObjectRequired = 424;
+
+bool sameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t k = 0; k < a.size(); ++k) {
+        if (std::tolower(static_cast<unsigned char>(a[k])) !=
+            std::tolower(static_cast<unsigned char>(b[k])))
+            return false;
+    }
+    return true;
+}
+
+template <typename T>
+T* lookUp(QPointer<T>& cache, Shell& shell, const char* name) {
+    if (!cache) {
+        if (QWidget* main = shell.mainWidget()) cache = main->findChild<T*>(QLatin1String(name));
+    }
+    return cache;
+}
+
+template <typename T>
+T& required(T* control) {
+    if (!control) throw VbError(kObjectRequired, "Object required");
+    return *control;
+}
+
+// A formula whose value is Empty named something the engine does not know; showing "=" or an
+// empty term would pass that off as a result.
+const script::Value& defined(const script::Value& value) {
+    if (value.isEmpty()) throw VbError(VbError::VariableUndefined, "Variable is undefined");
+    return value;
+}
+
+QString valueText(const script::Value& value) {
+    return QString::fromStdString(defined(value).toText());
+}
+
+}  // namespace
+
+Class1::Class1(Shell& shell) : shell_(shell) {}
+
+void Class1::call(std::string_view method, const std::vector<script::Value>& args) {
+    auto expect = [&](size_t count) {
+        if (args.size() != count)
+            throw VbError(VbError::WrongArgumentCount,
+                          "Wrong number of arguments or invalid property assignment");
+    };
+    if (sameName(method, "SS")) {
+        expect(1);
+        SS(args[0]);
+    } else if (sameName(method, "sl")) {
+        expect(1);
+        sl(args[0]);
+    } else if (sameName(method, "slsum")) {
+        expect(1);
+        slsum(args[0]);
+    } else if (sameName(method, "fcf")) {
+        expect(2);
+        fcf(args[0], args[1]);
+    } else {
+        throw VbError(VbError::ObjectDoesNotSupport,
+                      "Object doesn't support this property or method");
+    }
+}
+
+QPlainTextEdit* Class1::txtrlt() {
+    return lookUp(txtrlt_, shell_, "txtrlt");
+}
+QListWidget* Class1::SLEXP() {
+    return lookUp(SLEXP_, shell_, "SLEXP");
+}
+QLabel* Class1::SUM() {
+    return lookUp(SUM_, shell_, "SUM");
+}
+
+BgrColor Class1::graphColor() {
+    ColorSwatch* swatch = lookUp(tucolor_, shell_, "tucolor");
+    return swatch ? swatch->color() : 0;
+}
+
+void Class1::SS(const script::Value& Z) {
+    QPlainTextEdit& box = required(txtrlt());
+    QString s = valueText(Z);
+    // A number never comes out as ".5" here, but a value the script built as text may.
+    if (s.startsWith(QLatin1Char('.'))) s.prepend(QLatin1Char('0'));
+    if (s.startsWith(QLatin1String("-."))) s = QLatin1String("-0") + s.mid(1);
+    box.setPlainText(QLatin1Char('=') + s + QLatin1String("\r\n") + box.toPlainText());
+}
+
+void Class1::sl(const script::Value& Z) {
+    required(SLEXP()).addItem(valueText(Z));
+}
+
+void Class1::slsum(const script::Value& Z) {
+    QLabel& label = required(SUM());
+    double sum = leadingNumber(label.text()) + defined(Z).toNumber();
+    if (!std::isfinite(sum)) throw VbError(VbError::Overflow, "Overflow");
+    label.setText(numberText(sum));
+}
+
+void Class1::fcf(const script::Value& Z, const script::Value& Z1) {
+    try {
+        double y = Z.toNumber();
+        if (y > 20 || y < -20) return;
+        const double x = shell_.shared().ZBL;
+        const BgrColor color = graphColor();
+        if (shell_.form4().lineMethod()) {
+            shell_.form3().surface().line(toSingle(x), toSingle(y), toSingle(x + 0.01),
+                                          toSingle(Z1.toNumber()), color);
+        } else {
+            shell_.form3().DrawDot(x, y, color);
+        }
+    } catch (const std::exception&) {
+        shell_.dialogs().message(shell_.mainWidget(),
+                                 QStringLiteral("画图出错，请检查参数是否设置正确"),
+                                 Dialogs::Icon::Exclamation);
+    }
+    shell_.yieldToEvents();
+}
+
+}  // namespace zeto

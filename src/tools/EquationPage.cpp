@@ -1,0 +1,295 @@
+#include "tools/EquationPage.h"
+
+#include "platform/Dialogs.h"
+#include "platform/LineShape.h"
+#include "platform/Twips.h"
+#include "platform/core/NumberText.h"
+#include "platform/core/ProgramFiles.h"
+#include "shell/SharedState.h"
+#include "shell/Shell.h"
+#include "tools/LabelFit.h"
+#include "tools/Mysqr.h"
+#include "tools/core/QuadraticSolver.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace zeto {
+namespace {
+
+// The second root's display sits this far below the first one's.
+constexpr int kRowSpacing = 480;
+// Least room in pixels between a root's exact form and the "=" after it.
+constexpr int kGap = 4;
+
+// The first root's design, in twips within the result frame.
+struct Box {
+    int left, top, width, height;
+    QRect at(int rowTop) const { return twipsRect(left, top + rowTop, width, height); }
+};
+struct Stroke {
+    int x1, y1, x2, y2;
+    QLine at(int rowTop) const {
+        return QLine(twipsToPixels(x1), twipsToPixels(y1 + rowTop), twipsToPixels(x2),
+                     twipsToPixels(y2 + rowTop));
+    }
+};
+constexpr Box kH{600, 360, 375, 240};
+constexpr Box kSign{960, 360, 240, 240};
+constexpr Box kM{1200, 360, 255, 240};
+constexpr Box kN{1560, 360, 615, 240};
+constexpr Box kFm{960, 645, 735, 240};
+constexpr Box kEquals{2355, 510, 240, 255};
+constexpr Box kValue{2595, 510, 2040, 255};  // wide enough for 15 digits, sign and exponent
+constexpr Stroke kHook{1470, 420, 1560, 500};
+constexpr Stroke kRise{1545, 500, 1565, 360};
+constexpr Stroke kBar{1560, 360, 2160, 360};
+constexpr Stroke kFraction{600, 600, 2280, 600};
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text = QString()) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+LineShape* makeLine(QWidget* parent, const char* name) {
+    auto* line = new LineShape(parent);
+    line->setObjectName(QString::fromLatin1(name));
+    line->hide();
+    return line;
+}
+
+QString wholeText(std::int64_t value) {
+    return numberText(static_cast<double>(value));
+}
+
+// Where a vertically centred label draws its text's baseline.
+int centredBaseline(const QLabel* label, const QRect& box) {
+    const QFontMetrics metrics = label->fontMetrics();
+    return box.top() + (box.height() - metrics.height()) / 2 + metrics.ascent();
+}
+
+}  // namespace
+
+EquationPage::EquationPage(Shell& shell, int pageTopPixels, QWidget* parent)
+    : TabPage(shell, pageTopPixels, parent) {
+    buildInputFrame();
+    buildResultFrame();
+
+    auto* solve = new QPushButton(QStringLiteral("计算"), this);
+    solve->setObjectName(QStringLiteral("Command11"));
+    place(solve, 5385, 780, 1215, 375);
+    connect(solve, &QPushButton::clicked, this, &EquationPage::Command11_Click);
+
+    auto* clear = new QPushButton(QStringLiteral("清空"), this);
+    clear->setObjectName(QStringLiteral("Command18"));
+    place(clear, 5400, 1305, 1215, 375);
+    connect(clear, &QPushButton::clicked, this, &EquationPage::Command18_Click);
+
+    addIcon("Image6", QStringLiteral("\\data\\page4.png"), 5760, 1800);
+}
+
+void EquationPage::buildInputFrame() {
+    auto* frame = new QGroupBox(QStringLiteral("方程:"), this);
+    frame->setObjectName(QStringLiteral("Frame9"));
+    place(frame, 360, 660, 4695, 855);
+
+    const char* fieldNames[3] = {"fxs1", "fxs2", "fxs3"};
+    const int fieldLefts[3] = {240, 1200, 1920};
+    for (int k = 0; k < 3; ++k) {
+        fxs_[k] = new QLineEdit(QStringLiteral("1"), frame);
+        fxs_[k]->setObjectName(QString::fromLatin1(fieldNames[k]));
+        placeIn(fxs_[k], fieldLefts[k], 330, 465, 285);
+    }
+    fxs_[1]->setText(QStringLiteral("3"));
+    placeIn(makeLabel(frame, "Label12", QStringLiteral("X^2+")), 720, 360, 480, 255);
+    placeIn(makeLabel(frame, "Label14", QStringLiteral("X+")), 1680, 360, 240, 255);
+    placeIn(makeLabel(frame, "Label15", QStringLiteral("=0")), 2400, 360, 360, 255);
+    connect(fxs_[2], &QLineEdit::returnPressed, this, &EquationPage::Command11_Click);
+}
+
+void EquationPage::buildResultFrame() {
+    auto* frame = new QGroupBox(QStringLiteral("结果:"), this);
+    frame->setObjectName(QStringLiteral("Frame10"));
+    place(frame, 360, 1740, 4695, 1455);
+
+    rows_[0] = buildRow(frame,
+                        {"jie1h", "plus", "jie1m", "jie1n", "jie1fm", "jj1", "Line7", "Line6",
+                         "Line5", "fline", "Label16", "Label20"},
+                        QStringLiteral("+"), 0);
+    rows_[1] = buildRow(frame,
+                        {"jie2h", "dage", "jie2m", "jie2n", "jie2fm", "jj2", "Line9", "Line8",
+                         "Line4", "fline2", "Label17", "Label21"},
+                        QStringLiteral("-"), kRowSpacing);
+    clearResults();
+}
+
+EquationPage::RootRow EquationPage::buildRow(QWidget* frame, const RowNames& names,
+                                             const QString& sign, int top) {
+    placeIn(makeLabel(frame, names.name, top == 0 ? QStringLiteral("X1=") : QStringLiteral("X2=")),
+            240, 480 + top, 360, 255);
+    RootRow row;
+    row.top = top;
+    row.equals = makeLabel(frame, names.equals, QStringLiteral("="));
+    row.h = makeLabel(frame, names.h);
+    row.sign = makeLabel(frame, names.sign, sign);
+    row.sign->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    row.m = makeLabel(frame, names.m);
+    row.m->setAlignment(Qt::AlignTop | Qt::AlignRight);
+    row.m->setIndent(1);
+    row.n = makeLabel(frame, names.n);
+    row.n->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    row.fm = makeLabel(frame, names.fm);
+    row.fm->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    row.value = makeLabel(frame, names.value);
+
+    // The numerator's parts share one baseline, level with the foot of the radical sign and
+    // just under its bar, as one writes it by hand.
+    const int baseline = twipsToPixels(kHook.y2) + 1;
+    for (QLabel* part : {row.h, row.sign, row.m, row.n})
+        part->setContentsMargins(0, baseline - twipsToPixels(kH.top) - part->fontMetrics().ascent(),
+                                 0, 0);
+    dropToEqualsLine_ = centredBaseline(row.equals, kEquals.at(0)) - baseline;
+
+    row.hook = makeLine(frame, names.hook);
+    row.stroke = makeLine(frame, names.stroke);
+    row.bar = makeLine(frame, names.bar);
+    row.fraction = makeLine(frame, names.fraction);
+    return row;
+}
+
+void EquationPage::layoutRow(RootRow& row) {
+    const int top = row.top;
+    const bool radical = !row.n->text().isEmpty();
+    const bool fraction = !row.fm->text().isEmpty();
+    // A root without a fraction bar is written on the line of "=".
+    const QPoint down(0, fraction ? 0 : dropToEqualsLine_);
+    // Without a coefficient before the radical, h and the sign close up to it.
+    const int closeUp = radical && row.m->text().isEmpty() ? twipsToPixels(kM.width) : 0;
+
+    if (radical) {
+        row.h->setAlignment(Qt::AlignTop | Qt::AlignRight);
+        fitLabel(row.h, kH.at(top).translated(closeUp, down.y()));
+    } else {
+        // A whole or fractional root stands centred over its denominator.
+        const QRect column = kFm.at(top);
+        const QRect line = kH.at(top);
+        row.h->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+        fitLabel(row.h,
+                 QRect(column.left(), line.top(), column.width(), line.height()).translated(down));
+    }
+    row.sign->setGeometry(kSign.at(top).translated(closeUp, down.y()));
+    fitLabel(row.m, kM.at(top).translated(down));
+    const QRect slot = kN.at(top).translated(down);
+    fitLabel(row.n, slot);
+    // A long radicand starts at the radical sign and runs on to the right.
+    if (row.n->x() < slot.left()) row.n->move(slot.left(), row.n->y());
+    fitLabel(row.fm, kFm.at(top));
+
+    row.hook->setLine(kHook.at(top).p1() + down, kHook.at(top).p2() + down);
+    row.stroke->setLine(kRise.at(top).p1() + down, kRise.at(top).p2() + down);
+    // Bars reach over texts wider than designed.
+    const QLine bar = kBar.at(top).translated(down);
+    const int barEnd = std::max(bar.x2(), row.n->geometry().right());
+    row.bar->setLine(bar.p1(), QPoint(barEnd, bar.y2()));
+    const QLine rule = kFraction.at(top);
+    const int left = std::min(rule.x1(), row.h->geometry().left());
+    const int right = std::max({rule.x2(), barEnd + kGap / 2, row.fm->geometry().right()});
+    row.fraction->setLine(QPoint(left, rule.y1()), QPoint(right, rule.y2()));
+
+    // "=" and the decimal value make way for a root wider than designed.
+    const int end =
+        std::max({fraction ? right : 0, radical ? barEnd : 0, row.h->geometry().right()});
+    const int shift = std::max(0, end + kGap - kEquals.at(top).left());
+    row.equals->setGeometry(kEquals.at(top).translated(shift, 0));
+    QRect value = kValue.at(top);
+    if (shift > 0) {
+        // Moved along, the value closes up to "=" to keep its room inside the frame.
+        const QFontMetrics metrics = row.equals->fontMetrics();
+        value.moveLeft(std::min(value.left() + shift,
+                                row.equals->x() + metrics.horizontalAdvance(QStringLiteral("= "))));
+    }
+    row.value->setGeometry(value);
+}
+
+void EquationPage::clearRow(RootRow& row) {
+    for (QLabel* label : {row.h, row.m, row.n, row.fm, row.value}) label->clear();
+    row.sign->hide();
+    for (LineShape* line : {row.hook, row.stroke, row.bar, row.fraction}) line->hide();
+    layoutRow(row);
+}
+
+void EquationPage::clearResults() {
+    for (RootRow& row : rows_) clearRow(row);
+}
+
+void EquationPage::showRoot(RootRow& row, const std::optional<ExactRoot>& exact,
+                            const std::optional<double>& value) {
+    clearRow(row);
+    if (value) row.value->setText(numberText(*value));
+    if (!exact) return;
+    const ExactRoot& root = *exact;
+    const bool radical = root.hasRadical();
+    // A zero rational part is left out before a radical: "√2", "-√2", not "0 + √2".
+    if (!radical || root.h != 0) row.h->setText(wholeText(root.h));
+    if (radical) {
+        row.sign->setText(root.sign < 0 ? QStringLiteral("-") : QStringLiteral("+"));
+        row.sign->setVisible(root.h != 0 || root.sign < 0);
+        if (root.m != 1) row.m->setText(wholeText(root.m));
+        row.n->setText(wholeText(root.n));
+        for (LineShape* line : {row.hook, row.stroke, row.bar}) line->show();
+    }
+    if (root.fm != 1) {
+        row.fm->setText(wholeText(root.fm));
+        row.fraction->show();
+    }
+    layoutRow(row);
+}
+
+void EquationPage::Command11_Click() {
+    const QuadraticSolver solver(leadingNumber(fxs_[0]->text()), leadingNumber(fxs_[1]->text()),
+                                 leadingNumber(fxs_[2]->text()));
+    Dialogs& dialogs = shell().dialogs();
+    switch (solver.kind()) {
+        case QuadraticSolution::Kind::NotANumber:
+            clearResults();
+            dialogs.message(shell().mainWidget(), QStringLiteral("请输入数字"),
+                            Dialogs::Icon::None);
+            return;
+        case QuadraticSolution::Kind::NotQuadratic:
+            clearResults();
+            dialogs.message(shell().mainWidget(), QStringLiteral("二次项系数不能为0"),
+                            Dialogs::Icon::Exclamation);
+            return;
+        case QuadraticSolution::Kind::NoRealRoots:
+            clearResults();
+            dialogs.message(shell().mainWidget(), QStringLiteral("无解!"), Dialogs::Icon::None);
+            return;
+        case QuadraticSolution::Kind::Roots:
+            break;
+    }
+    Radical simplified;
+    if (const std::optional<double> radicand = solver.radicand()) {
+        const std::optional<Radical> result = mysqr(shell(), *radicand);
+        if (!result) return;
+        simplified = *result;
+    }
+    const QuadraticSolution solution = solver.solve(simplified);
+    shell().shared().Chu = static_cast<double>(solution.Chu);
+    showRoot(rows_[0], solution.exact1, solution.x1);
+    showRoot(rows_[1], solution.exact2, solution.x2);
+    shell().soundout();
+}
+
+void EquationPage::Command18_Click() {
+    clearResults();
+    for (QLineEdit* field : fxs_) field->clear();
+    fxs_[0]->setFocus();
+}
+
+}  // namespace zeto

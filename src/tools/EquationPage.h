@@ -1,0 +1,72 @@
+#pragma once
+
+#include "shell/TabPage.h"
+#include "tools/core/ExactRoots.h"
+
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+
+namespace zeto {
+
+class LineShape;
+
+// The page "一元二次方程": solves a*X^2 + b*X + c = 0 and shows each root as a fraction laid
+// out like handwriting, (h ± m√n) over fm, and as a decimal number.
+class EquationPage : public TabPage {
+    Q_OBJECT
+  public:
+    EquationPage(Shell& shell, int pageTopPixels, QWidget* parent);
+
+  public slots:
+    void Command11_Click();
+    void Command18_Click();
+
+  private:
+    // The labels and strokes of one root's display.
+    struct RootRow {
+        QLabel* h = nullptr;
+        QLabel* sign = nullptr;
+        QLabel* m = nullptr;
+        QLabel* n = nullptr;
+        QLabel* fm = nullptr;
+        QLabel* equals = nullptr;
+        QLabel* value = nullptr;
+        LineShape* hook = nullptr;
+        LineShape* stroke = nullptr;
+        LineShape* bar = nullptr;
+        LineShape* fraction = nullptr;
+        int top = 0;  // twips below the first root's row
+    };
+    struct RowNames {
+        const char* h;
+        const char* sign;
+        const char* m;
+        const char* n;
+        const char* fm;
+        const char* value;
+        const char* hook;
+        const char* stroke;
+        const char* bar;
+        const char* fraction;
+        const char* name;
+        const char* equals;
+    };
+
+    void buildInputFrame();
+    void buildResultFrame();
+    RootRow buildRow(QWidget* frame, const RowNames& names, const QString& sign, int top);
+    void showRoot(RootRow& row, const std::optional<ExactRoot>& exact,
+                  const std::optional<double>& value);
+    // Places a row's parts for what it shows now.
+    void layoutRow(RootRow& row);
+    void clearRow(RootRow& row);
+    void clearResults();
+
+    QLineEdit* fxs_[3] = {};
+    RootRow rows_[2];
+    int dropToEqualsLine_ = 0;  // pixels from the numerator's line down to the line of "="
+};
+
+}  // namespace zeto

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "shell/TabPage.h"
+
+#include <QLine>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace zeto {
+
+class LineShape;
+
+// The page "最简根式": reduces the square root of the number in sqrx to m√r and shows it
+// with a drawn radical sign, together with its decimal value.
+class RadicalPage : public TabPage {
+    Q_OBJECT
+  public:
+    RadicalPage(Shell& shell, int pageTopPixels, QWidget* parent);
+
+  public slots:
+    void Command1_Click();
+    void Command5_Click();
+
+  private:
+    void buildInputFrame();
+    void buildResultFrame();
+    void setRadicalVisible(bool visible);
+    // What of m√r is shown for a result: m unless it is 1, the root unless r is 1, and
+    // "1" alone when the input is 1.
+    void applyDisplayRules(double input);
+    void rejectInput();
+    // Sets the texts of m and r, each kept whole on screen.
+    void showResultTexts(const QString& m, const QString& r);
+
+    QLineEdit* sqrx_ = nullptr;
+    QLabel* mm_ = nullptr;
+    QLabel* spec_ = nullptr;
+    QLabel* nn_ = nullptr;
+    QLabel* jqz_ = nullptr;
+    LineShape* lines_[3] = {};
+    QLine designedBar_;
+};
+
+}  // namespace zeto

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "FakeShell.h"
+
+#include "plane/Form4.h"
+#include "script/Class1.h"
+#include "script/core/ScriptHost.h"
+#include "tools/CalculatorPage.h"
+#include "tools/SequencePage.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace zeto::test {
+
+// Both calculation pages under the fake main window, with the callback object registered as
+// the main window registers it.
+class CalcFixture : public ::testing::Test {
+  protected:
+    CalcFixture() {
+        callbacks.emplace(shell);
+        shell.scriptHost().AddObject("OBJsc", &*callbacks);
+        calculator = new CalculatorPage(shell, 24, &shell.main);
+        sequences = new SequencePage(shell, 24, &shell.main);
+        sequences->selectKind(QStringLiteral("等差数列"));
+    }
+
+    template <typename T>
+    T* control(const char* name) {
+        T* widget = shell.main.findChild<T*>(QLatin1String(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QLineEdit* field(const char* name) { return control<QLineEdit>(name); }
+    void click(const char* name) { control<QPushButton>(name)->click(); }
+
+    QString results() { return control<QPlainTextEdit>("txtrlt")->toPlainText(); }
+    QStringList items() {
+        QStringList texts;
+        QListWidget* list = control<QListWidget>("SLEXP");
+        for (int k = 0; k < list->count(); ++k) texts << list->item(k)->text();
+        return texts;
+    }
+    QString sum() { return control<QLabel>("SUM")->text(); }
+    QStringList messages() { return shell.scripted.messageTexts(); }
+
+    void setPreviewCount(const QString& text) {
+        auto* box = shell.form4().findChild<QLineEdit*>(QStringLiteral("SLYLN"));
+        ASSERT_NE(box, nullptr);
+        box->setText(text);
+        ASSERT_EQ(shell.form4().previewCountText(), text);
+    }
+
+    // Declared before the shell so that it outlives the engine holding it.
+    std::optional<Class1> callbacks;
+    FakeShell shell;
+    CalculatorPage* calculator = nullptr;
+    SequencePage* sequences = nullptr;
+};
+
+}  // namespace zeto::test

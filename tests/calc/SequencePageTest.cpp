@@ -1,0 +1,253 @@
+#include "CalcFixture.h"
+
+#include <QComboBox>
+#include <QTest>
+#include <QTimer>
+
+namespace zeto::test {
+namespace {
+
+const QString kDataSize = QStringLiteral("错误，数据过大，请将参数调小一点");
+const QString kFormula = QStringLiteral("自定义数列出错，请严格按照计算机数学符号规范书写!");
+const QString kArithmetic = QStringLiteral("等差数列");
+const QString kGeometric = QStringLiteral("等比数列");
+const QString kCustom = QStringLiteral("自定义数列");
+
+class SequencePageTest : public CalcFixture {
+  protected:
+    void select(const QString& kind) { control<QComboBox>("slsort")->setCurrentText(kind); }
+    void setUp(const QString& kind, const char* a1, const char* second, const char* count) {
+        select(kind);
+        field("LXS1")->setText(QLatin1String(a1));
+        field("LXS2")->setText(QLatin1String(second));
+        setPreviewCount(QLatin1String(count));
+    }
+    void expectOnlyMessage(const QString& text) {
+        ASSERT_EQ(messages(), QStringList{text});
+        EXPECT_EQ(shell.scripted.messages[0].icon, Dialogs::Icon::Exclamation);
+        shell.scripted.clear();
+    }
+    void expectIdle() {
+        EXPECT_EQ(shell.status, QStringLiteral("就绪"));
+        EXPECT_FALSE(shell.lampRunning);
+    }
+};
+
+TEST_F(SequencePageTest, KindConfigurations) {
+    const struct {
+        QString kind;
+        const char* formula;
+        const char* second;  // nullptr: the user formula is shown instead
+    } cases[] = {
+        {kGeometric, "An=a1q^n-1", "q="},
+        {kCustom, "An=", nullptr},
+        {kArithmetic, "An=a1+(n-1)d", "d="},
+    };
+    for (const auto& c : cases) {
+        select(c.kind);
+        const bool custom = !c.second;
+        EXPECT_EQ(control<QLabel>("TXGS")->text(), QLatin1String(c.formula));
+        for (const char* name : {"CLXS1", "CLXS2"})
+            EXPECT_EQ(control<QLabel>(name)->isHidden(), custom);
+        for (const char* name : {"LXS1", "LXS2"}) EXPECT_EQ(field(name)->isHidden(), custom);
+        EXPECT_TRUE(control<QLabel>("CLXS3")->isHidden() && field("LXS3")->isHidden());
+        EXPECT_EQ(field("Zdytxgs")->isHidden(), !custom);
+        EXPECT_EQ(control<QLabel>("note2")->isHidden(), !custom);
+        if (custom) continue;
+        EXPECT_EQ(control<QLabel>("CLXS1")->text(), QStringLiteral("a1="));
+        EXPECT_EQ(control<QLabel>("CLXS2")->text(), QLatin1String(c.second));
+        // Captions never reach into their fields, whatever the font.
+        EXPECT_LT(control<QLabel>("CLXS1")->geometry().right(), field("LXS1")->x());
+        EXPECT_LT(field("LXS1")->geometry().right(), control<QLabel>("CLXS2")->x());
+        EXPECT_LT(control<QLabel>("CLXS2")->geometry().right(), field("LXS2")->x());
+    }
+    // Hidden fields keep their texts.
+    EXPECT_EQ(field("LXS1")->text() + field("LXS2")->text() + field("Zdytxgs")->text(),
+              QStringLiteral("12N^2+N+2"));
+    sequences->selectKind(kGeometric);
+    EXPECT_EQ(control<QLabel>("TXGS")->text(), QStringLiteral("An=a1q^n-1"));
+}
+
+TEST_F(SequencePageTest, ArithmeticPreviewWithDefaults) {
+    click("Command15");
+    QStringList expected;
+    for (int k = 1; k <= 100; ++k) expected << QStringLiteral("(%1)%2").arg(k).arg(2 * k - 1);
+    EXPECT_EQ(items(), expected);
+    EXPECT_EQ(shell.statusHistory, QStringList({"生成中...", "就绪"}));
+    EXPECT_EQ(shell.lampStarts, 1);
+    EXPECT_EQ(shell.lampStops, 1);
+    EXPECT_GE(shell.yields, 100);
+    EXPECT_EQ(shell.sounds, 0);
+    click("Command17");
+    EXPECT_TRUE(items().isEmpty());
+}
+
+TEST_F(SequencePageTest, GeometricPreview) {
+    select(kGeometric);
+    click("Command15");
+    const QStringList listed = items();
+    ASSERT_EQ(listed.size(), 100);
+    EXPECT_EQ(listed.mid(0, 3), QStringList({"(1)1", "(2)2", "(3)4"}));
+    EXPECT_EQ(listed.last(), QStringLiteral("(100)6.33825300114115E+29"));
+    expectIdle();
+}
+
+TEST_F(SequencePageTest, PreviewCounts) {
+    const struct {
+        const char* count;
+        QStringList listed;
+    } cases[] = {{"3", {"(1)1", "(2)3", "(3)5"}}, {"0", {}}, {"2.5", {"(1)1", "(2)3"}}};
+    for (const auto& c : cases) {
+        setPreviewCount(QLatin1String(c.count));
+        click("Command15");
+        EXPECT_EQ(items(), c.listed);
+        expectIdle();
+    }
+    EXPECT_TRUE(messages().isEmpty());
+}
+
+TEST_F(SequencePageTest, PreviewFailuresKeepWhatWasListed) {
+    const QString tooManyFormulaTerms = QString::number(SequencePage::kMostFormulaTerms + 1);
+    const struct {
+        QString kind;
+        const char* a1;
+        const char* second;
+        QString count;
+        int listed;
+        QString last;
+    } cases[] = {
+        {kGeometric, "1", "10", "400", 309, "(309)1E+308"},
+        {kArithmetic, "1", "1e308", "10", 2, "(2)1E+308"},
+        {kGeometric, "1", "x", "5", 0, {}},
+        {kArithmetic, "1", "2", "abc", 0, {}},
+        {kCustom, "1", "2", "", 0, {}},
+        {kArithmetic, "1", "2", "1e9", 0, {}},
+        {kCustom, "1", "2", tooManyFormulaTerms, 0, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.count.toStdString());
+        setUp(c.kind, c.a1, c.second, c.count.toLatin1().constData());
+        click("Command15");
+        expectOnlyMessage(kDataSize);
+        EXPECT_EQ(items().size(), c.listed);
+        if (c.listed) {
+            EXPECT_EQ(items().last(), c.last);
+        }
+        expectIdle();
+    }
+    EXPECT_EQ(shell.sounds, 0);
+}
+
+TEST_F(SequencePageTest, EditsDuringAPreviewCountForTheNextTerms) {
+    setPreviewCount(QStringLiteral("4"));
+    QTimer::singleShot(0, &shell.main, [this] { field("LXS2")->setText(QStringLiteral("10")); });
+    click("Command15");
+    EXPECT_EQ(items(), QStringList({"(1)1", "(2)11", "(3)21", "(4)31"}));
+}
+
+TEST_F(SequencePageTest, ClosingDuringAPreviewReturnsWithoutTouchingTheWindow) {
+    QTimer::singleShot(0, &shell.main, [this] { shell.state.EXITZETO = true; });
+    click("Command15");
+    EXPECT_EQ(items().size(), 1);
+    EXPECT_EQ(shell.statusHistory, QStringList({"生成中..."}));
+    EXPECT_EQ(shell.lampStops, 0);
+}
+
+TEST_F(SequencePageTest, ArithmeticAndGeometricSums) {
+    const struct {
+        QString kind;
+        const char* a1;
+        const char* second;
+        const char* n;
+        const char* sum;  // nullptr: the data-size message, SUM empty
+    } cases[] = {
+        {kArithmetic, "1", "2", "20", "400"},
+        {kArithmetic, "1", "2", "20 terms", "400"},  // N is read leniently here
+        {kArithmetic, "0.5", "-1", "4", "-4"},
+        {kArithmetic, "1", "1e300", "1e300", nullptr},
+        {kGeometric, "1", "2", "10", "1023"},
+        {kGeometric, "3", "1", "20", "60"},
+        {kGeometric, "1", "2", "abc", nullptr},
+        {kGeometric, "1", "q", "5", nullptr},
+        {kGeometric, "1", "10", "400", nullptr},
+        {kGeometric, "1", "-2", "2.5", nullptr},
+    };
+    int sounds = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.n);
+        setUp(c.kind, c.a1, c.second, "100");
+        field("Sumn")->setText(QLatin1String(c.n));
+        control<QLabel>("SUM")->setText(QStringLiteral("old"));
+        click("Command16");
+        if (c.sum) {
+            EXPECT_TRUE(messages().isEmpty());
+            EXPECT_EQ(sum(), QLatin1String(c.sum));
+            EXPECT_EQ(shell.sounds, ++sounds);
+        } else {
+            expectOnlyMessage(kDataSize);
+            EXPECT_EQ(sum(), QString());
+        }
+    }
+    EXPECT_TRUE(shell.statusHistory.isEmpty());
+    EXPECT_EQ(shell.lampStarts, 0);
+}
+
+TEST_F(SequencePageTest, CustomPreviewAndSum) {
+    select(kCustom);
+    setPreviewCount(QStringLiteral("5"));
+    click("Command15");
+    EXPECT_EQ(items(), QStringList({"4", "8", "14", "22", "32"}));
+    EXPECT_EQ(shell.statusHistory, QStringList({"生成中,请稍等...", "就绪"}));
+    expectIdle();
+    EXPECT_EQ(shell.sounds, 1);
+    EXPECT_EQ(shell.state.Zdysl, QStringLiteral("N^2+N+2"));
+
+    click("Command16");
+    EXPECT_EQ(sum(), QStringLiteral("3120"));
+    EXPECT_EQ(shell.sounds, 1);
+
+    field("Zdytxgs")->setText(QStringLiteral("N"));
+    field("Sumn")->setText(QStringLiteral("100"));
+    QTest::keyClick(field("Zdytxgs"), Qt::Key_Return);  // Enter sums, it does not preview
+    EXPECT_EQ(sum(), QStringLiteral("5050"));
+    EXPECT_EQ(items().size(), 5);
+
+    field("Zdytxgs")->setText(QStringLiteral("N:Z=7"));  // a second statement runs as typed
+    click("Command15");
+    EXPECT_EQ(items(), QStringList({"7", "7", "7", "7", "7"}));
+    EXPECT_TRUE(messages().isEmpty()) << messages().join('|').toStdString();
+
+    field("Sumn")->setText(QString::number(SequencePage::kMostFormulaTerms + 1));
+    click("Command16");
+    expectOnlyMessage(kDataSize);
+    EXPECT_EQ(sum(), QString());
+}
+
+TEST_F(SequencePageTest, CustomFormulaFailures) {
+    const QString cases[] = {
+        "sin(N)",   // becomes si(1)(1)
+        "1/(N-3)",  // fails at the third term
+        "N+",      "((N)",  "abc(N)", "abc", "N:End Sub",
+        "fc()",    "N加一", "",       "   ", QString(10240, QLatin1Char('(')),
+    };
+    select(kCustom);
+    setPreviewCount(QStringLiteral("5"));
+    field("Sumn")->setText(QStringLiteral("5"));
+    for (const QString& formula : cases) {
+        SCOPED_TRACE(formula.left(20).toStdString());
+        const bool third = formula == QStringLiteral("1/(N-3)");
+        field("Zdytxgs")->setText(formula);
+        click("Command15");
+        expectOnlyMessage(kFormula);
+        expectIdle();
+        EXPECT_EQ(items().size(), third ? 2 : 0);
+        click("Command16");
+        expectOnlyMessage(kFormula);
+        // The partial sum stays: 1/(1-3) + 1/(2-3) = -1.5.
+        EXPECT_EQ(sum(), third ? QStringLiteral("-1.5") : QString());
+    }
+    EXPECT_EQ(shell.sounds, 0);
+}
+
+}  // namespace
+}  // namespace zeto::test

@@ -1,0 +1,244 @@
+#include "tools/EquationPage.h"
+
+#include "FakeShell.h"
+#include "platform/LineShape.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using zeto::Dialogs;
+using zeto::EquationPage;
+using zeto::test::FakeShell;
+
+namespace {
+
+struct RowNames {
+    const char* h;
+    const char* sign;
+    const char* m;
+    const char* n;
+    const char* fm;
+    const char* value;
+    const char* strokes[3];
+    const char* fraction;
+};
+
+const RowNames kRows[2] = {
+    {"jie1h", "plus", "jie1m", "jie1n", "jie1fm", "jj1", {"Line5", "Line6", "Line7"}, "fline"},
+    {"jie2h", "dage", "jie2m", "jie2n", "jie2fm", "jj2", {"Line4", "Line8", "Line9"}, "fline2"},
+};
+
+class EquationPageTest : public ::testing::Test {
+  protected:
+    FakeShell shell;
+    QWidget parent;
+    EquationPage page{shell, 25, &parent};
+
+    QWidget* child(const char* name) { return page.findChild<QWidget*>(QString::fromLatin1(name)); }
+    QString text(const char* name) {
+        return page.findChild<QLabel*>(QString::fromLatin1(name))->text();
+    }
+    bool shown(const char* name) { return !child(name)->isHidden(); }
+    QLineEdit* field(int k) { return page.findChild<QLineEdit*>(QStringLiteral("fxs%1").arg(k)); }
+
+    void solve(const char* a, const char* b, const char* c) {
+        field(1)->setText(QString::fromUtf8(a));
+        field(2)->setText(QString::fromUtf8(b));
+        field(3)->setText(QString::fromUtf8(c));
+        page.findChild<QPushButton*>("Command11")->click();
+    }
+
+    // One root as it reads on screen: the visible numerator parts with "√" for a drawn
+    // radical sign, "(...)/fm" when the fraction bar shows, then "= decimal".
+    std::string shownRoot(int k) {
+        const RowNames& r = kRows[k];
+        const bool radical = shown(r.strokes[0]);
+        for (const char* stroke : r.strokes) EXPECT_EQ(shown(stroke), radical);
+        EXPECT_EQ(radical, !text(r.n).isEmpty());
+        EXPECT_EQ(shown(r.fraction), !text(r.fm).isEmpty());
+        QString s = text(r.h);
+        if (shown(r.sign)) s += text(r.sign);
+        s += text(r.m);
+        if (radical) s += QStringLiteral("√") + text(r.n);
+        if (shown(r.fraction)) s = "(" + s + ")/" + text(r.fm);
+        return (s + " = " + text(r.value)).toStdString();
+    }
+
+    // Every text of the result area is whole on screen, and the exact form ends before "=".
+    void expectReadable(int k) {
+        const RowNames& r = kRows[k];
+        const QWidget* frame = child("Frame10");
+        int formEnd = 0;
+        for (const char* name : {r.h, r.sign, r.m, r.n, r.fm, r.value}) {
+            const auto* label = page.findChild<QLabel*>(QString::fromLatin1(name));
+            if (label->isHidden() || label->text().isEmpty()) continue;
+            const int needed = label->fontMetrics().horizontalAdvance(label->text());
+            EXPECT_GE(label->contentsRect().width(), needed) << name;
+            EXPECT_LE(label->x() + needed, frame->width()) << name;
+            if (name != r.value) formEnd = std::max(formEnd, label->geometry().right());
+        }
+        for (const char* name : {r.strokes[0], r.fraction})
+            if (shown(name)) formEnd = std::max(formEnd, child(name)->geometry().right());
+        EXPECT_LT(formEnd, child(k == 0 ? "Label20" : "Label21")->x()) << k;
+    }
+
+    void expectEmptyResult() {
+        EXPECT_EQ(shownRoot(0), " = ");
+        EXPECT_EQ(shownRoot(1), " = ");
+    }
+};
+
+struct Case {
+    const char* a;
+    const char* b;
+    const char* c;
+    const char* x1;
+    const char* x2;
+};
+
+// Roots worked out independently.
+const Case kCases[] = {
+    {"1", "3", "1", "(-3+√5)/2 = -0.381966011250105", "(-3-√5)/2 = -2.61803398874989"},
+    {"1", "-5", "6", "3 = 3", "2 = 2"},
+    {"2", "4", "-6", "1 = 1", "-3 = -3"},
+    {"1", "2", "-1", "-1+√2 = 0.414213562373095", "-1-√2 = -2.41421356237309"},
+    {"1", "-4", "4", "2 = 2", "2 = 2"},
+    {"1", "0", "-4", "2 = 2", "-2 = -2"},
+    {"1", "2", "0", "0 = 0", "-2 = -2"},
+    {"1", "0", "-2", "√2 = 1.4142135623731", "-√2 = -1.4142135623731"},
+    {"1", "0", "0", "0 = 0", "0 = 0"},
+    {"0.5", "1", "-1.5", "1 = 1", "-3 = -3"},
+    {"0.1", "0.3", "0.2", "-1 = -1", "-2 = -2"},
+    {"4", "4", "1", "(-1)/2 = -0.5", "(-1)/2 = -0.5"},
+    {"9", "6", "-1", "(-1+√2)/3 = 0.138071187457698", "(-1-√2)/3 = -0.804737854124365"},
+    {"2", "2", "-1", "(-1+√3)/2 = 0.366025403784439", "(-1-√3)/2 = -1.36602540378444"},
+    {"1", "-6", "7", "3+√2 = 4.41421356237309", "3-√2 = 1.5857864376269"},
+    {"4", "0", "-27", "(3√3)/2 = 2.59807621135332", "(-3√3)/2 = -2.59807621135332"},
+    {"2", "0", "-3", "(√6)/2 = 1.22474487139159", "(-√6)/2 = -1.22474487139159"},
+    {"3", "-7", "2", "2 = 2", "(1)/3 = 0.333333333333333"},
+    {"1", "3001", "2", "(-3001+√9005993)/2 = -0.000666444666494",
+     "(-3001-√9005993)/2 = -3000.99933355533"},
+    // A negative leading coefficient keeps the denominator positive.
+    {"-1", "3", "-1", "(3-√5)/2 = 0.381966011250105", "(3+√5)/2 = 2.61803398874989"},
+    {"-1", "0", "5", "-√5 = -2.23606797749979", "√5 = 2.23606797749979"},
+    {"-1", "0", "1", "-1 = -1", "1 = 1"},
+    // Large coefficients: exact forms only where certain, decimals where they exist.
+    {"1", "100000000", "1", " = -1E-08", " = -100000000"},
+    {"1", "100000000", "0", "0 = 0", "-100000000 = -100000000"},
+    {"1", "2e15", "1", " = -5E-16", " = -2E+15"},
+    {"1e300", "2e300", "1e300", "-1 = -1", "-1 = -1"},
+    {"1", "1e300", "1", " = -1E-300", " = -1E+300"},
+    {"1e-300", "1e300", "1", " = -1E-300", " = "},
+};
+
+}  // namespace
+
+TEST_F(EquationPageTest, StartsWithDefaultsAndAnEmptyResult) {
+    EXPECT_EQ(field(1)->text(), "1");
+    EXPECT_EQ(field(2)->text(), "3");
+    EXPECT_EQ(field(3)->text(), "1");
+    EXPECT_EQ(text("Label12"), "X^2+");
+    EXPECT_EQ(text("plus"), "+");
+    EXPECT_EQ(text("dage"), "-");
+    EXPECT_NE(child("Image6"), nullptr);
+    expectEmptyResult();
+}
+
+TEST_F(EquationPageTest, ShowsBothRoots) {
+    for (const Case& c : kCases) {
+        solve(c.a, c.b, c.c);
+        SCOPED_TRACE(testing::Message() << c.a << " " << c.b << " " << c.c);
+        EXPECT_EQ(shownRoot(0), c.x1);
+        EXPECT_EQ(shownRoot(1), c.x2);
+        expectReadable(0);
+        expectReadable(1);
+        EXPECT_TRUE(shell.scripted.messages.isEmpty());
+    }
+}
+
+TEST_F(EquationPageTest, SimplifyingTheDiscriminantAddsItsStatusAndSound) {
+    solve("1", "3", "1");
+    EXPECT_EQ(shell.statusHistory, (QStringList{"计算中...", "就绪"}));
+    EXPECT_EQ(shell.sounds, 2);
+    EXPECT_DOUBLE_EQ(shell.state.sqrn, 5);
+    solve("1", "-5", "6");  // discriminant 1
+    EXPECT_EQ(shell.statusHistory.size(), 2);
+    EXPECT_EQ(shell.sounds, 3);
+    solve("1", "-4", "4");  // discriminant 0
+    EXPECT_EQ(shell.sounds, 4);
+    EXPECT_DOUBLE_EQ(shell.state.Chu, 2);
+}
+
+TEST_F(EquationPageTest, NoRealRootsThenASolvableEquation) {
+    solve("1", "3", "1");
+    solve("1", "2", "5");
+    ASSERT_EQ(shell.scripted.messages.size(), 1);
+    EXPECT_EQ(shell.scripted.messages[0].text, "无解!");
+    EXPECT_EQ(shell.scripted.messages[0].icon, Dialogs::Icon::None);
+    expectEmptyResult();
+    EXPECT_EQ(field(3)->text(), "5");
+    solve("1", "3", "1");
+    EXPECT_EQ(shownRoot(0), "(-3+√5)/2 = -0.381966011250105");
+    EXPECT_EQ(shownRoot(1), "(-3-√5)/2 = -2.61803398874989");
+}
+
+TEST_F(EquationPageTest, RefusesBadCoefficients) {
+    const struct {
+        const char* a;
+        const char* b;
+        const char* message;
+        Dialogs::Icon icon;
+    } cases[] = {
+        {"0", "3", "二次项系数不能为0", Dialogs::Icon::Exclamation},
+        {"abc", "3", "二次项系数不能为0", Dialogs::Icon::Exclamation},
+        {"", "3", "二次项系数不能为0", Dialogs::Icon::Exclamation},
+        {"1", "1e999", "请输入数字", Dialogs::Icon::None},
+        {"1e300", "1", "无解!", Dialogs::Icon::None},
+    };
+    for (const auto& c : cases) {
+        solve("1", "3", "1");
+        shell.scripted.clear();
+        const int sounds = shell.sounds;
+        solve(c.a, c.b, "1");
+        ASSERT_EQ(shell.scripted.messages.size(), 1) << c.a;
+        EXPECT_EQ(shell.scripted.messages[0].text, QString::fromUtf8(c.message));
+        EXPECT_EQ(shell.scripted.messages[0].icon, c.icon);
+        EXPECT_EQ(shell.sounds, sounds);
+        EXPECT_EQ(field(1)->text(), QString::fromUtf8(c.a));
+        expectEmptyResult();
+    }
+}
+
+TEST_F(EquationPageTest, ClearEmptiesResultsAndFields) {
+    parent.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&parent));
+    solve("1", "3", "1");
+    page.findChild<QPushButton*>("Command18")->click();
+    expectEmptyResult();
+    for (int k = 1; k <= 3; ++k) EXPECT_EQ(field(k)->text(), "");
+    EXPECT_EQ(QApplication::focusWidget(), field(1));
+}
+
+TEST_F(EquationPageTest, EnterInTheLastFieldSolves) {
+    field(1)->setText("1");
+    field(2)->setText("2");
+    field(3)->setText("-1");
+    QTest::keyClick(field(2), Qt::Key_Return);
+    EXPECT_EQ(shownRoot(0), " = ");
+    QTest::keyClick(field(3), Qt::Key_Return);
+    EXPECT_EQ(shownRoot(0), "-1+√2 = 0.414213562373095");
+}
+
+TEST_F(EquationPageTest, ClosingDuringTheSimplificationLeavesTheResultAlone) {
+    shell.state.EXITZETO = true;
+    solve("1", "3", "1");
+    expectEmptyResult();
+    EXPECT_EQ(shell.sounds, 0);
+}
