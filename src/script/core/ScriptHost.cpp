@@ -1,21 +1,70 @@
 #include "script/core/ScriptHost.h"
 
-#include "platform/core/VbError.h"
+#include "script/core/Interpreter.h"
+#include "script/core/Module.h"
+#include "script/core/Parser.h"
+#include "script/core/ScriptError.h"
 
-// Placeholder until the interpreter lands: every operation fails as a syntax error.
+#include <cctype>
+#include <new>
+
 namespace zeto::script {
 
+namespace {
+
+std::string lowerCase(const std::string& s) {
+    std::string out(s);
+    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+}  // namespace
+
 struct ScriptHost::Impl {
+    Module module;
+    Interpreter interpreter{module};
     int timeout = 10000;
 };
 
 ScriptHost::ScriptHost() : impl_(std::make_unique<Impl>()) {}
 ScriptHost::~ScriptHost() = default;
-void ScriptHost::AddObject(const std::string&, ScriptObject*) {}
-void ScriptHost::AddCode(const std::string&) { throw VbError(VbError::SyntaxError, "Syntax error"); }
-std::vector<std::string> ScriptHost::Procedures() const { return {}; }
-void ScriptHost::Run(const std::string&) { throw VbError(VbError::SyntaxError, "Syntax error"); }
-void ScriptHost::setTimeoutMs(int milliseconds) { impl_->timeout = milliseconds; }
-int ScriptHost::timeoutMs() const { return impl_->timeout; }
+
+void ScriptHost::AddObject(const std::string& name, ScriptObject* object) {
+    impl_->module.addObject(lowerCase(name), object);
+}
+
+void ScriptHost::AddCode(const std::string& text) {
+    CompiledText compiled;
+    try {
+        compiled = Parser(text).parse();
+    } catch (const std::bad_alloc&) {
+        throw ScriptError::standard(VbError::OutOfMemory);
+    }
+    // Like the classic engine: the whole text compiles before anything is defined, then
+    // the procedures are defined, then the statements outside them run.
+    for (auto& procedure : compiled.procedures) impl_->module.define(std::move(procedure));
+    if (compiled.module) impl_->interpreter.run(compiled.module, impl_->timeout);
+}
+
+std::vector<std::string> ScriptHost::Procedures() const {
+    return impl_->module.procedureNames();
+}
+
+void ScriptHost::Run(const std::string& name) {
+    std::shared_ptr<const Procedure> procedure = impl_->module.find(lowerCase(name));
+    if (!procedure) throw ScriptError::standard(35, name);
+    impl_->interpreter.run(procedure, impl_->timeout);
+}
+
+void ScriptHost::setTimeoutMs(int milliseconds) {
+    impl_->timeout = milliseconds;
+}
+int ScriptHost::timeoutMs() const {
+    return impl_->timeout;
+}
+
+std::size_t ScriptHost::procedureCount() const {
+    return impl_->module.procedureCount();
+}
 
 }  // namespace zeto::script

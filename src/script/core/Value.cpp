@@ -7,47 +7,106 @@ namespace zeto::script {
 
 Value Value::boolean(bool b) {
     Value v;
-    v.type_ = Type::Boolean;
+    v.subtype_ = Subtype::Boolean;
     v.number_ = b ? -1 : 0;
     return v;
 }
 
 Value Value::number(double d) {
     Value v;
-    v.type_ = Type::Number;
+    v.subtype_ = Subtype::Double;
     v.number_ = d;
     return v;
 }
 
 Value Value::string(std::string s) {
     Value v;
-    v.type_ = Type::String;
+    v.subtype_ = Subtype::String;
     v.text_ = std::move(s);
     return v;
 }
 
+Value Value::integer(std::int16_t i) {
+    Value v;
+    v.subtype_ = Subtype::Integer;
+    v.number_ = i;
+    return v;
+}
+
+Value Value::longInteger(std::int32_t i) {
+    Value v;
+    v.subtype_ = Subtype::Long;
+    v.number_ = i;
+    return v;
+}
+
+Value Value::single(float f) {
+    Value v;
+    v.subtype_ = Subtype::Single;
+    v.number_ = f;
+    return v;
+}
+
+Value::Type Value::type() const {
+    switch (subtype_) {
+        case Subtype::Empty:
+            return Type::Empty;
+        case Subtype::Boolean:
+            return Type::Boolean;
+        case Subtype::String:
+            return Type::String;
+        default:
+            return Type::Number;
+    }
+}
+
 double Value::toNumber() const {
-    switch (type_) {
-        case Type::Empty: return 0;
-        case Type::Boolean:
-        case Type::Number: return number_;
-        case Type::String: {
+    switch (subtype_) {
+        case Subtype::Empty:
+            return 0;
+        case Subtype::String: {
             auto n = strictNumber(text_);
             if (!n) throw VbError(VbError::TypeMismatch, "Type mismatch");
             return *n;
         }
+        default:
+            return number_;
     }
-    return 0;
 }
 
 std::string Value::toText() const {
-    switch (type_) {
-        case Type::Empty: return std::string();
-        case Type::Boolean: return number_ != 0 ? "True" : "False";
-        case Type::Number: return formatNumber(number_);
-        case Type::String: return text_;
+    switch (subtype_) {
+        case Subtype::Empty:
+            return std::string();
+        case Subtype::Boolean:
+            return number_ != 0 ? "True" : "False";
+        case Subtype::Single:
+            return formatSingle(static_cast<float>(number_));
+        case Subtype::String:
+            return text_;
+        default:
+            return formatNumber(number_);
     }
-    return std::string();
+}
+
+const char* Value::typeName() const {
+    switch (subtype_) {
+        case Subtype::Empty:
+            return "Empty";
+        case Subtype::Boolean:
+            return "Boolean";
+        case Subtype::Integer:
+            return "Integer";
+        case Subtype::Long:
+            return "Long";
+        case Subtype::Single:
+            return "Single";
+        case Subtype::Double:
+            return "Double";
+        case Subtype::String:
+            return "String";
+    }
+    return "Empty";
 }
 
 }  // namespace zeto::script

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "script/core/Token.h"
+
+#include <string_view>
+
+namespace zeto::script {
+
+// Splits a procedure text into tokens on demand, one token of look-ahead. Comments and line
+// continuations are skipped here; any character the language does not know raises a
+// ScriptError with its position.
+class Lexer {
+  public:
+    explicit Lexer(std::string_view text);
+
+    const Token& current() const { return current_; }
+    // The token after the current one.
+    const Token& peek();
+    void advance();
+
+  private:
+    void scan(Token& token);
+    void scanNumber(Token& token);
+    void scanRadix(Token& token, int radix);
+    void scanString(Token& token);
+    void skipToLineEnd();
+    [[noreturn]] void fail(int code, const char* description, int line, int column) const;
+    char at(size_t p) const { return p < text_.size() ? text_[p] : '\0'; }
+    int columnOf(size_t p) const { return static_cast<int>(p - lineStart_) + 1; }
+
+    std::string_view text_;
+    size_t pos_ = 0;
+    size_t lineStart_ = 0;
+    int line_ = 1;
+    Token current_;
+    Token next_;
+    bool hasNext_ = false;
+};
+
+}  // namespace zeto::script

@@ -1,0 +1,293 @@
+#include "RecordingObject.h"
+
+#include "platform/core/VbError.h"
+#include "script/core/ProcedureText.h"
+#include "script/core/ScriptError.h"
+#include "script/core/ScriptHost.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace zeto::test {
+namespace {
+
+using script::ProcedureText;
+using script::ScriptHost;
+using Names = std::vector<std::string>;
+using namespace std::string_literals;
+
+// Adds the text, takes the last procedure's name and runs it, as every caller does.
+std::string runProtocol(ScriptHost& host, const std::string& text) {
+    host.AddCode(text);
+    std::string last;
+    for (const std::string& name : host.Procedures()) last = name;
+    host.Run(last);
+    return last;
+}
+
+int errorOf(ScriptHost& host, const std::string& text) {
+    try {
+        runProtocol(host, text);
+    } catch (const VbError& e) {
+        return e.code();
+    }
+    return 0;
+}
+
+class Host : public ::testing::Test {
+  protected:
+    void SetUp() override { host.AddObject("OBJsc", &callback); }
+
+    ScriptHost host;
+    RecordingObject callback;
+};
+
+TEST_F(Host, DefaultTimeoutIsTenSeconds) {
+    EXPECT_EQ(ScriptHost().timeoutMs(), 10000);
+}
+
+TEST_F(Host, RedefinitionReplacesAndListsLast) {
+    host.AddCode("Sub a()\r\nEnd Sub");
+    host.AddCode("Sub b()\r\nEnd Sub\r\nSub c()\r\nEnd Sub");
+    EXPECT_EQ(host.Procedures(), (Names{"a", "b", "c"}));
+    host.AddCode("Sub A()\r\ncall OBJsc.SS(2)\r\nEnd Sub");
+    EXPECT_EQ(host.Procedures(), (Names{"b", "c", "A"}));
+    host.Run("a");
+    ASSERT_EQ(callback.calls.size(), 1u);
+    EXPECT_EQ(callback.calls[0].args[0].toText(), "2");
+}
+
+TEST_F(Host, RejectedTextDefinesNothing) {
+    host.AddCode("Sub eq()\r\ncall OBJsc.SS(1)\r\nEnd Sub");
+    EXPECT_THROW(host.AddCode("Sub eq()\r\nZ=(1\r\nEnd Sub"), script::ScriptError);
+    EXPECT_EQ(host.Procedures(), (Names{"eq"}));
+    host.Run("eq");
+    EXPECT_EQ(callback.calls.at(0).args.at(0).toText(), "1");
+}
+
+TEST_F(Host, RunOfAnUnknownProcedureFails) {
+    EXPECT_THROW(host.Run("nothing"), VbError);
+    host.AddCode("Sub p(a)\r\nEnd Sub");
+    try {
+        host.Run("p");
+        ADD_FAILURE();
+    } catch (const VbError& e) {
+        EXPECT_EQ(e.code(), VbError::WrongArgumentCount);
+    }
+}
+
+TEST_F(Host, CalculatorProtocol) {
+    std::string expression = "log(3.2)/log(10)+cos(3)-2*sqr(2)";
+    EXPECT_EQ(runProtocol(host, ProcedureText::calculator(expression)), "eq");
+    ASSERT_EQ(callback.calls.size(), 1u);
+    EXPECT_EQ(callback.calls[0].method, "SS");
+    double expected = std::log(3.2) / std::log(10.0) + std::cos(3.0) - 2 * std::sqrt(2.0);
+    EXPECT_NEAR(callback.calls[0].args[0].toNumber(), expected, 1e-13);
+    EXPECT_NEAR(expected, -3.31327, 5e-6);
+}
+
+TEST_F(Host, FunctionSampleProtocol) {
+    EXPECT_EQ(runProtocol(host, ProcedureText::functionSample("X+1/X", -5.0f)), "fc");
+    ASSERT_EQ(callback.calls.size(), 1u);
+    EXPECT_EQ(callback.calls[0].method, "fcf");
+    ASSERT_EQ(callback.calls[0].args.size(), 2u);
+    EXPECT_DOUBLE_EQ(callback.calls[0].args[0].toNumber(), -5.2);
+    EXPECT_DOUBLE_EQ(callback.calls[0].args[1].toNumber(), -4.99 + 1 / -4.99);
+}
+
+TEST_F(Host, SequenceProtocol) {
+    for (int k = 1; k <= 20; ++k) runProtocol(host, ProcedureText::sequenceTerm("N^2+N+2", k));
+    ASSERT_EQ(callback.calls.size(), 20u);
+    EXPECT_EQ(callback.calls[0].args[0].toText(), "4");
+    EXPECT_EQ(callback.calls[1].args[0].toText(), "8");
+    EXPECT_EQ(callback.calls[2].args[0].toText(), "14");
+    double sum = 0;
+    for (const auto& call : callback.calls) {
+        EXPECT_EQ(call.method, "sl");
+        sum += call.args[0].toNumber();
+    }
+    // Sum of k^2 + k + 2 for k = 1..20: 2870 + 210 + 40.
+    EXPECT_EQ(sum, 3120);
+    EXPECT_EQ(errorOf(host, ProcedureText::sequenceTerm("sin(N)", 1)), VbError::TypeMismatch);
+    EXPECT_EQ(errorOf(host, "Sub fc()\r\nZ=si(1)(1)\r\ncall OBJsc.sl(Z)\r\nEnd Sub"),
+              VbError::TypeMismatch);
+}
+
+TEST_F(Host, FormulaFailuresOfThePlot) {
+    // The x in exp is replaced as well, and sqr of a negative number is invalid.
+    EXPECT_NE(errorOf(host, ProcedureText::functionSample("exp(X)", -5.0f)), 0);
+    EXPECT_EQ(errorOf(host, ProcedureText::functionSample("sqr(X)", -5.0f)),
+              VbError::InvalidProcedureCall);
+    EXPECT_EQ(errorOf(host, ProcedureText::functionSample("(X", -5.0f)), 1006);
+    EXPECT_TRUE(callback.calls.empty());
+}
+
+TEST_F(Host, FormulaWithFurtherStatements) {
+    runProtocol(host, ProcedureText::calculator("1:Z=Z+1"));
+    runProtocol(host, ProcedureText::calculator("2:call OBJsc.SS(5) ' five first"));
+    ASSERT_EQ(callback.calls.size(), 3u);
+    EXPECT_EQ(callback.calls[0].args[0].toText(), "2");
+    EXPECT_EQ(callback.calls[1].args[0].toText(), "5");
+    EXPECT_EQ(callback.calls[2].args[0].toText(), "2");
+}
+
+TEST_F(Host, ProcedureCallingItselfRunsOutOfStack) {
+    EXPECT_EQ(errorOf(host, ProcedureText::calculator("eq")), VbError::OutOfStackSpace);
+    EXPECT_EQ(errorOf(host, ProcedureText::calculator("1:eq")), VbError::OutOfStackSpace);
+    EXPECT_EQ(errorOf(host, ProcedureText::calculator("fc()")), VbError::TypeMismatch);
+    EXPECT_EQ(errorOf(host, "Sub fc(): Z=1: Call fc: Call fc: End Sub"), VbError::OutOfStackSpace);
+    EXPECT_EQ(errorOf(host, ProcedureText::functionSample("1:fc", 1.0f)), VbError::OutOfStackSpace);
+    EXPECT_TRUE(callback.calls.empty());
+    // The engine stays usable afterwards.
+    runProtocol(host, ProcedureText::calculator("1+1"));
+    EXPECT_EQ(callback.calls.at(0).args.at(0).toText(), "2");
+}
+
+TEST_F(Host, StatementForms) {
+    host.AddCode(
+        "Sub show(a, b)\r\n"
+        "  OBJsc.pair a, b\r\n"
+        "End Sub\r\n"
+        "Sub t()\r\n"
+        "  Dim q, r : q = 1 : r = 2\r\n"
+        "  Rem a remark\r\n"
+        "  show q, r  ' a comment\r\n"
+        "  Call show(3, 4)\r\n"
+        "  call OBJsc.one(q + r)\r\n"
+        "  OBJsc.none\r\n"
+        "  OBJsc.empty()\r\n"
+        "  OBJsc.paren (q)\r\n"
+        "  q = q + _\r\n"
+        "      10\r\n"
+        "  Call OBJsc.SS(q)\r\n"
+        "  Exit Sub\r\n"
+        "  Call OBJsc.never\r\n"
+        "End Sub");
+    host.Run("T");
+    std::vector<std::string> methods;
+    for (const auto& c : callback.calls) methods.push_back(c.method);
+    EXPECT_EQ(methods, (Names{"pair", "pair", "one", "none", "empty", "paren", "SS"}));
+    EXPECT_EQ(callback.calls[1].args[1].toText(), "4");
+    EXPECT_EQ(callback.calls[2].args[0].toText(), "3");
+    EXPECT_EQ(callback.calls[3].args.size(), 0u);
+    EXPECT_EQ(callback.calls[5].args[0].toText(), "1");
+    EXPECT_EQ(callback.calls[6].args[0].toText(), "11");
+}
+
+TEST_F(Host, LocalsDoNotOutliveTheirRun) {
+    host.AddCode("Sub t()\r\ncall OBJsc.SS(Z)\r\nZ=5\r\nEnd Sub");
+    host.Run("t");
+    host.Run("t");
+    EXPECT_TRUE(callback.calls.at(0).args.at(0).isEmpty());
+    EXPECT_TRUE(callback.calls.at(1).args.at(0).isEmpty());
+}
+
+TEST_F(Host, ModuleStatementsRunWhenAdded) {
+    host.AddCode("limit = 5 : call OBJsc.added(limit)");
+    ASSERT_EQ(callback.calls.size(), 1u);
+    EXPECT_TRUE(host.Procedures().empty());
+    host.AddCode("Sub t()\r\nlimit = limit + 1\r\ncall OBJsc.SS(limit)\r\nEnd Sub");
+    host.Run("t");
+    host.Run("t");
+    EXPECT_EQ(callback.calls.at(2).args.at(0).toText(), "7");
+    try {
+        host.AddCode("Z=1/0");
+        ADD_FAILURE();
+    } catch (const VbError& e) {
+        EXPECT_EQ(e.code(), VbError::DivisionByZero);
+    }
+    EXPECT_EQ(errorOf(host, "Sub t()\r\nt = 1\r\nEnd Sub"), 501);
+    // A module variable declared before any assignment is shared by the procedures.
+    host.AddCode("Dim shared\r\nSub setIt()\r\nshared = 42\r\nEnd Sub");
+    host.AddCode("Sub getIt()\r\ncall OBJsc.SS(shared)\r\nEnd Sub");
+    host.Run("setIt");
+    host.Run("getIt");
+    EXPECT_EQ(callback.calls.back().args.at(0).toText(), "42");
+}
+
+TEST_F(Host, LongTextsAndOddBytes) {
+    std::string sum = "1";
+    while (sum.size() < 10000) sum += "+1";
+    runProtocol(host, ProcedureText::calculator(sum));
+    EXPECT_EQ(callback.calls.at(0).args.at(0).toText(), "5001");
+
+    std::string junk;
+    for (int i = 0; i < 10000; ++i) junk += static_cast<char>((i * 7919) % 256);
+    EXPECT_NE(errorOf(host, ProcedureText::calculator(junk)), 0);
+    EXPECT_NE(errorOf(host, std::string(10000, '(')), 0);
+    EXPECT_EQ(errorOf(host, "Sub eq()\r\nZ=1\0+1\r\nEnd Sub"s), 1032);
+    EXPECT_EQ(errorOf(host, ProcedureText::calculator("1＋1")), 1032);
+    EXPECT_EQ(errorOf(host, ProcedureText::calculator("\"é\" & \"\"")), 0);
+}
+
+TEST_F(Host, ManyRunsKeepOneProcedureOfEachName) {
+    for (int i = 0; i < 100000; ++i) {
+        runProtocol(host, ProcedureText::calculator(std::to_string(i) + "+1"));
+        runProtocol(host, ProcedureText::sequenceTerm("N^2+N+2", i % 100));
+        if (i % 2) callback.calls.clear();
+    }
+    EXPECT_EQ(host.procedureCount(), 2u);
+    EXPECT_EQ(host.Procedures(), (Names{"eq", "fc"}));
+}
+
+TEST_F(Host, RunawayRunsEndWithTheTimeout) {
+    // A call tree 2^40 calls wide but only 40 deep: only the clock can end it.
+    std::string text;
+    for (int level = 1; level < 40; ++level) {
+        text += "Sub r" + std::to_string(level) + "()\r\nr" + std::to_string(level + 1) + ": r" +
+                std::to_string(level + 1) + "\r\nEnd Sub\r\n";
+    }
+    text += "Sub r40()\r\nZ = Z + 1\r\nEnd Sub";
+    host.AddCode(text);
+    host.setTimeoutMs(50);
+    EXPECT_EQ(host.timeoutMs(), 50);
+    try {
+        host.Run("r1");
+        ADD_FAILURE();
+    } catch (const VbError& e) {
+        EXPECT_EQ(e.code(), VbError::Timeout);
+    }
+    try {
+        host.AddCode("r1");
+        ADD_FAILURE();
+    } catch (const VbError& e) {
+        EXPECT_EQ(e.code(), VbError::Timeout);
+    }
+}
+
+TEST_F(Host, TimeSpentInTheObjectIsNotTheScripts) {
+    host.setTimeoutMs(20);
+    callback.hook = [](const RecordingObject::Call&) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(60));
+    };
+    runProtocol(host, ProcedureText::calculator("1"));
+    EXPECT_EQ(callback.calls.size(), 1u);
+}
+
+TEST_F(Host, ReplacingTheRunningProcedureFromItsCallback) {
+    // A callback that lets the window run a second calculation on the same engine.
+    int nested = 0;
+    callback.hook = [&](const RecordingObject::Call& call) {
+        if (call.method != "fcf" || nested > 0) return;
+        ++nested;
+        runProtocol(host, ProcedureText::sequenceTerm("N*10", 7));
+        EXPECT_EQ(errorOf(host, ProcedureText::calculator("1/0")), VbError::DivisionByZero);
+    };
+    host.AddCode(
+        "Sub fc()\r\nZ=2\r\ncall OBJsc.fcf(Z,Z)\r\nZ=Z+1\r\ncall OBJsc.after(Z)\r\nEnd Sub");
+    host.Run("fc");
+    std::vector<std::string> methods;
+    for (const auto& c : callback.calls) methods.push_back(c.method);
+    EXPECT_EQ(methods, (Names{"fcf", "sl", "after"}));
+    EXPECT_EQ(callback.calls[1].args[0].toText(), "70");
+    EXPECT_EQ(callback.calls[2].args[0].toText(), "3");
+    EXPECT_EQ(host.Procedures(), (Names{"fc", "eq"}));
+}
+
+}  // namespace
+}  // namespace zeto::test
