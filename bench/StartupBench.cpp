@@ -6,9 +6,12 @@
 #include "platform/Platform.h"
 #include "platform/SoundPlayer.h"
 #include "shell/Form1.h"
+#include "tools/SequencePage.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QListWidget>
+#include <QPushButton>
 
 #include <benchmark/benchmark.h>
 
@@ -39,6 +42,24 @@ void BM_MainWindowShown(benchmark::State& state) {
     for (auto _ : state) showMainWindow(platform);
 }
 BENCHMARK(BM_MainWindowShown)->Unit(benchmark::kMillisecond);
+
+// The whole 100-term preview of "N^2+N+2" as the page runs it: generated texts through the
+// hidden script box, the engine, and the list filled by the callback.
+void BM_UserDefinedPreviewOnThePage(benchmark::State& state) {
+    SilentDialogs dialogs;
+    zeto::Launcher launcher;
+    zeto::SoundPlayer sound;
+    zeto::Platform platform{dialogs, launcher, sound, zeto::ProgramFiles()};
+    zeto::Form1 form1(platform);
+    form1.findChild<zeto::SequencePage*>()->selectKind(QStringLiteral("自定义数列"));
+    auto* preview = form1.findChild<QPushButton*>(QStringLiteral("Command15"));
+    auto* list = form1.findChild<QListWidget*>(QStringLiteral("SLEXP"));
+    for (auto _ : state) {
+        preview->click();
+        if (list->count() != 100) state.SkipWithError("preview did not list 100 terms");
+    }
+}
+BENCHMARK(BM_UserDefinedPreviewOnThePage)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
