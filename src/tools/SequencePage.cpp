@@ -200,6 +200,7 @@ SequencePage::Kind SequencePage::currentKind() const {
 }
 
 void SequencePage::Command15_Click() {
+    ++previewRun_;
     SLEXP_->clear();
     switch (currentKind()) {
         case Kind::Arithmetic:
@@ -223,6 +224,8 @@ void SequencePage::previewComputed(bool geometric) {
     const auto count = strictNumber(sh.form4().previewCountText());
     if (!count || *count > kMostListedTerms) return failPreview();
     QPointer<SequencePage> alive(this);
+    const int run = previewRun_;
+    previewing_ = true;
     for (double i = 1; i <= *count; ++i) {
         sh.shared().i = i;
         // The fields are read again for every term: an edit during the preview counts.
@@ -236,7 +239,7 @@ void SequencePage::previewComputed(bool geometric) {
         }
         if (!term) return failPreview();
         SLEXP_->addItem(QLatin1Char('(') + numberText(i) + QLatin1Char(')') + numberText(*term));
-        if (!sh.yieldToEvents() || !alive) return;
+        if (!sh.yieldToEvents() || !alive || run != previewRun_) return;
     }
     endPreview();
 }
@@ -301,10 +304,14 @@ void SequencePage::sumCustom() {
 }
 
 void SequencePage::Command17_Click() {
+    // Clearing also ends a preview still filling the list.
+    ++previewRun_;
     SLEXP_->clear();
+    if (previewing_) endPreview();
 }
 
 void SequencePage::endPreview() {
+    previewing_ = false;
     shell().setStatus(kReady);
     shell().stopLamp();
 }
