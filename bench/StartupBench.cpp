@@ -20,10 +20,12 @@
 namespace {
 
 class SilentDialogs : public zeto::Dialogs {
-public:
+  public:
     void message(QWidget*, const QString&, Icon) override {}
     std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return std::nullopt; }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
     QString inputText(QWidget*, const QString&, const QString&) override { return {}; }
 };
 
@@ -76,8 +78,10 @@ int main(int argc, char** argv) {
         zeto::Platform platform{dialogs, launcher, sound, zeto::ProgramFiles()};
         showMainWindow(platform);
     }
-    // The first window of a fresh process pays for fonts, styles and plugins: that is the cold start.
-    std::printf("cold start (application + first main window shown): %.1f ms\n", cold.nsecsElapsed() / 1e6);
+    // The first window of a fresh process pays for fonts, styles and plugins: that is the cold
+    // start.
+    std::printf("cold start (application + first main window shown): %.1f ms\n",
+                cold.nsecsElapsed() / 1e6);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

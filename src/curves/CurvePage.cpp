@@ -15,7 +15,8 @@
 
 namespace zeto {
 
-CurvePage::CurvePage(Shell& shell, int pageTopPixels, QWidget* parent) : TabPage(shell, pageTopPixels, parent) {
+CurvePage::CurvePage(Shell& shell, int pageTopPixels, QWidget* parent)
+    : TabPage(shell, pageTopPixels, parent) {
     setObjectName(QStringLiteral("CurvePage"));
     buildLayout();
 }
@@ -41,7 +42,8 @@ void CurvePage::buildLayout() {
     const int fieldLefts[3] = {360, 1320, 2400};
     for (int k = 0; k < 3; ++k) {
         CQXS_[k] = addLabel(frame7, captionNames[k], captions[k], captionLefts[k], 720, 240, 255);
-        QXS_[k] = addField(frame7, fieldNames[k], QStringLiteral("1"), fieldLefts[k], 690, 615, 285);
+        QXS_[k] =
+            addField(frame7, fieldNames[k], QStringLiteral("1"), fieldLefts[k], 690, 615, 285);
     }
 
     QGroupBox* frame6 = addFrame("Frame6", QStringLiteral("图象样式"), 240, 3060, 4695, 615);

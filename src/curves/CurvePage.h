@@ -15,7 +15,7 @@ class ColorSwatch;
 // buttons that reach the coordinate window.
 class CurvePage : public TabPage {
     Q_OBJECT
-public:
+  public:
     CurvePage(Shell& shell, int pageTopPixels, QWidget* parent);
 
     // Selects a curve in the list and applies it, as the user's choice does.
@@ -24,7 +24,7 @@ public:
     void qusort_Click();
     void qucolor_Click();
 
-private:
+  private:
     void buildLayout();
 
     QComboBox* qusort_;

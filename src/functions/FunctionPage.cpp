@@ -57,10 +57,12 @@ void FunctionPage::buildLayout() {
     zdyjxs_ = addField(frame3, "zdyjxs", QStringLiteral("X+1/X"), 1155, 330, 3135, 285);
     makeTextRed(zdyjxs_);
     zdyjxs_->hide();
-    note_ = addLabel(frame3, "note",
-                     QStringLiteral("注意：输入自定义函数式时用\"X\"代表自变量，其它数学符号请严格按照计算机数学符号规范"
-                                    "书写(详见帮助)，否则会造成错误。同时也请注意函数的定义域。"),
-                     120, 645, 4455, 615);
+    note_ = addLabel(
+        frame3, "note",
+        QStringLiteral(
+            "注意：输入自定义函数式时用\"X\"代表自变量，其它数学符号请严格按照计算机数学符号规范"
+            "书写(详见帮助)，否则会造成错误。同时也请注意函数的定义域。"),
+        120, 645, 4455, 615);
     note_->setWordWrap(true);
     note_->hide();
 

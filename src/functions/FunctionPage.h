@@ -17,7 +17,7 @@ class ColorSwatch;
 // the buttons that reach the coordinate window.
 class FunctionPage : public TabPage {
     Q_OBJECT
-public:
+  public:
     FunctionPage(Shell& shell, int pageTopPixels, QWidget* parent);
 
     // Selects a kind in the list and applies it, as the user's choice does.
@@ -26,7 +26,7 @@ public:
     void fsort_Click();
     void tucolor_Click();
 
-private:
+  private:
     void buildLayout();
 
     QComboBox* fsort_;

@@ -1,9 +1,9 @@
 #include "plane/Form4.h"
 
-#include "platform/FocusLossWatcher.h"
 #include "plane/Form3.h"
 #include "platform/Dialogs.h"
 #include "platform/DrawingSurface.h"
+#include "platform/FocusLossWatcher.h"
 #include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
 #include "platform/core/NumberText.h"

@@ -8,7 +8,8 @@ namespace zeto {
 
 void applyAppFont() {
     const QStringList families = QFontDatabase::families();
-    for (const char* name : {"Noto Sans CJK SC", "Noto Sans SC", "WenQuanYi Micro Hei", "Noto Sans CJK JP"}) {
+    for (const char* name :
+         {"Noto Sans CJK SC", "Noto Sans SC", "WenQuanYi Micro Hei", "Noto Sans CJK JP"}) {
         const QString family = QString::fromLatin1(name);
         if (families.contains(family)) {
             QFont font(family);

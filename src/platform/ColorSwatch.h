@@ -16,20 +16,20 @@ BgrColor bgrFromColor(const QColor& color);
 // A small label whose background colour is a setting; clicking it asks for a new colour.
 class ColorSwatch : public QLabel {
     Q_OBJECT
-public:
+  public:
     explicit ColorSwatch(QWidget* parent = nullptr);
 
     BgrColor color() const { return color_; }
     QColor qcolor() const { return colorFromBgr(color_); }
     void setColor(BgrColor value);
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     BgrColor color_ = 0;
 };
 

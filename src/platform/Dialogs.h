@@ -12,7 +12,7 @@ namespace zeto {
 // Every question the program asks the user goes through this interface, so that tests can
 // script the answers. Message boxes carry the title "ZETO" and a single OK button.
 class Dialogs {
-public:
+  public:
     enum class Icon { None, Information, Exclamation };
 
     virtual ~Dialogs() = default;

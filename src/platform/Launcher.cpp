@@ -8,7 +8,8 @@
 namespace zeto {
 
 void Launcher::openDocument(const QString& fileOrUrl) {
-    const bool isAddress = fileOrUrl.contains(QLatin1String("://")) || fileOrUrl.startsWith(QLatin1String("mailto:"));
+    const bool isAddress =
+        fileOrUrl.contains(QLatin1String("://")) || fileOrUrl.startsWith(QLatin1String("mailto:"));
     QDesktopServices::openUrl(isAddress ? QUrl(fileOrUrl) : QUrl::fromLocalFile(fileOrUrl));
 }
 

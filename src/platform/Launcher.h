@@ -7,7 +7,7 @@ namespace zeto {
 // Hands documents, addresses and programs to the desktop. Nothing it does reports back:
 // a missing page, browser or program simply has no effect inside the program.
 class Launcher {
-public:
+  public:
     virtual ~Launcher() = default;
     // Opens a local file path or an address ("https://…", "mailto:…") with the desktop's
     // handler for it.

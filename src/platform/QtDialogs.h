@@ -6,7 +6,7 @@ namespace zeto {
 
 // The real dialogs: QMessageBox titled "ZETO" and Qt's standard colour, file and input dialogs.
 class QtDialogs : public Dialogs {
-public:
+  public:
     void message(QWidget* parent, const QString& text, Icon icon) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter,

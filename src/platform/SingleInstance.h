@@ -11,7 +11,7 @@ namespace zeto {
 // Detects a running instance through a lock file holding the owner's process id. A lock left
 // behind by a crashed run names a process that no longer exists and is taken over.
 class SingleInstance {
-public:
+  public:
     // The default lock lives in the temporary folder, one per user.
     SingleInstance();
     explicit SingleInstance(const QString& lockPath);
@@ -23,7 +23,7 @@ public:
 
     static QString defaultLockPath();
 
-private:
+  private:
     QString path_;
     std::unique_ptr<QLockFile> lock_;
     bool held_ = false;

@@ -11,11 +11,11 @@ namespace zeto {
 // the file is missing or there is no audio device.
 class SoundPlayer : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit SoundPlayer(QObject* parent = nullptr);
     virtual void play(const QString& file);
 
-private:
+  private:
     QSoundEffect* effect_ = nullptr;  // created on first use: audio start-up is slow
 };
 

@@ -14,7 +14,8 @@ constexpr int twipsToPixels(int twips) {
 }
 
 inline QRect twipsRect(int left, int top, int width, int height) {
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                 twipsToPixels(height));
 }
 
 // Places a child widget at a designed position inside its parent.

@@ -12,7 +12,8 @@ void centreOnScreen(QWidget* window) {
     const QRect area = screen->geometry();
     window->ensurePolished();
     const QSize outer = window->frameGeometry().size().expandedTo(window->size());
-    window->move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+    window->move(area.x() + (area.width() - outer.width()) / 2,
+                 area.y() + (area.height() - outer.height()) / 2);
 }
 
 }  // namespace zeto

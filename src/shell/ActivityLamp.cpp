@@ -15,14 +15,18 @@ ActivityLamp::ActivityLamp(QLabel* lamp, int& phase, const ProgramFiles& files, 
     connect(timer_, &QTimer::timeout, this, &ActivityLamp::tick);
 }
 
-void ActivityLamp::start() { timer_->start(); }
+void ActivityLamp::start() {
+    timer_->start();
+}
 
 void ActivityLamp::stop() {
     timer_->stop();
     showPicture(lamp_, files_.path(QStringLiteral("\\DATA\\N.kvt")));
 }
 
-bool ActivityLamp::running() const { return timer_->isActive(); }
+bool ActivityLamp::running() const {
+    return timer_->isActive();
+}
 
 void ActivityLamp::tick() {
     if (phase_ == 1) showPicture(lamp_, files_.path(QStringLiteral("\\DATA\\G.kvt")));

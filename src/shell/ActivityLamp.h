@@ -14,7 +14,7 @@ class ProgramFiles;
 // tasks, so a new task continues the alternation where the last one ended.
 class ActivityLamp : public QObject {
     Q_OBJECT
-public:
+  public:
     ActivityLamp(QLabel* lamp, int& phase, const ProgramFiles& files, QObject* parent);
 
     void start();
@@ -24,7 +24,7 @@ public:
     void tick();
     QTimer* timer() const { return timer_; }
 
-private:
+  private:
     QLabel* lamp_;
     int& phase_;
     const ProgramFiles& files_;

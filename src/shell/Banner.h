@@ -12,7 +12,7 @@ class ProgramFiles;
 // The banner picture, alternated every 5 s by the timer `Timer1` for the whole run.
 class Banner : public QObject {
     Q_OBJECT
-public:
+  public:
     Banner(QLabel* picture, const ProgramFiles& files, QObject* parent);
 
     // One tick of `Timer1`.
@@ -20,7 +20,7 @@ public:
     int phase() const { return phase_; }
     QTimer* timer() const { return timer_; }
 
-private:
+  private:
     QLabel* picture_;
     const ProgramFiles& files_;
     QTimer* timer_;

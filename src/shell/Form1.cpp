@@ -66,7 +66,8 @@ void Form1::buildMenus() {
         QString caption;
         void (Form1::*action)();
     };
-    auto addMenu = [this](const char* name, const QString& title, std::initializer_list<Item> items) {
+    auto addMenu = [this](const char* name, const QString& title,
+                          std::initializer_list<Item> items) {
         QMenu* menu = menuBar()->addMenu(title);
         menu->setObjectName(QLatin1String(name));
         menu->menuAction()->setObjectName(QLatin1String(name) + QStringLiteral("Menu"));
@@ -81,7 +82,8 @@ void Form1::buildMenus() {
             {{"config", QStringLiteral("系统设置"), &Form1::showSettingsWindow},
              {"hypen", QStringLiteral("-"), nullptr},
              {"EXIT", QStringLiteral("退出ZETO"), &Form1::exitNow}});
-    addMenu("tools", QStringLiteral("工具(&T)"), {{"calc", QStringLiteral("计算器"), &Form1::startCalculator}});
+    addMenu("tools", QStringLiteral("工具(&T)"),
+            {{"calc", QStringLiteral("计算器"), &Form1::startCalculator}});
     addMenu("help", QStringLiteral("帮助(&H)"),
             {{"toppic", QStringLiteral("帮助主题"), &Form1::openHelp},
              {"web", QStringLiteral("公司网站"), &Form1::openWebPage},
@@ -101,8 +103,10 @@ void Form1::buildToolButtons(QWidget* client) {
     };
     const Button buttons[] = {
         {"FlatBttn1", QStringLiteral("计算器"), "calc.png", 120, 45, &Form1::startCalculator},
-        {"FlatBttn2", QStringLiteral("查看坐标"), "plane.png", 700, 40, &Form1::showCoordinateWindow},
-        {"FlatBttn3", QStringLiteral("系统设置"), "settings.png", 1320, 40, &Form1::showSettingsWindow},
+        {"FlatBttn2", QStringLiteral("查看坐标"), "plane.png", 700, 40,
+         &Form1::showCoordinateWindow},
+        {"FlatBttn3", QStringLiteral("系统设置"), "settings.png", 1320, 40,
+         &Form1::showSettingsWindow},
         {"FlatBttn4", QStringLiteral("公司网站"), "web.png", 1920, 40, &Form1::openWebPage},
         {"FlatBttn5", QStringLiteral("系统帮助"), "help.png", 2520, 40, &Form1::openHelp},
         {"FlatBttn6", QStringLiteral("关于系统"), "about.png", 3120, 40, &Form1::showAbout},
@@ -168,7 +172,9 @@ void Form1::buildPages(QWidget* client) {
     probe.addTab(QStringLiteral("最简根式"));
     const int pageTop = probe.sizeHint().height() + 1;
 
-    auto addPage = [this](TabPage* page, const QString& caption) { SSTab1_->addTab(page, caption); };
+    auto addPage = [this](TabPage* page, const QString& caption) {
+        SSTab1_->addTab(page, caption);
+    };
     addPage(new RadicalPage(*this, pageTop, SSTab1_), QStringLiteral("最简根式"));
     functionPage_ = new FunctionPage(*this, pageTop, SSTab1_);
     addPage(functionPage_, QStringLiteral("函数图象"));
@@ -207,15 +213,25 @@ void Form1::load() {
     state_.Cci = 1;
 }
 
-void Form1::setStatus(const QString& text) { status_->setText(text); }
+void Form1::setStatus(const QString& text) {
+    status_->setText(text);
+}
 
-QString Form1::statusText() const { return status_->text(); }
+QString Form1::statusText() const {
+    return status_->text();
+}
 
-void Form1::startLamp() { lamp_->start(); }
+void Form1::startLamp() {
+    lamp_->start();
+}
 
-void Form1::stopLamp() { lamp_->stop(); }
+void Form1::stopLamp() {
+    lamp_->stop();
+}
 
-void Form1::soundout() { platform_.sound.play(files().path(Links::completionSound())); }
+void Form1::soundout() {
+    platform_.sound.play(files().path(Links::completionSound()));
+}
 
 bool Form1::yieldToEvents() {
     if (state_.EXITZETO) return false;
@@ -230,9 +246,13 @@ Form3& Form1::form3() {
     return *form3_;
 }
 
-Form4& Form1::form4() { return *form4_; }
+Form4& Form1::form4() {
+    return *form4_;
+}
 
-script::ScriptHost& Form1::scriptHost() { return *SC_; }
+script::ScriptHost& Form1::scriptHost() {
+    return *SC_;
+}
 
 void Form1::showWindow(QWidget* window) {
     if (state_.EXITZETO) return;
@@ -241,22 +261,34 @@ void Form1::showWindow(QWidget* window) {
     window->activateWindow();
 }
 
-void Form1::showCoordinateWindow() { showWindow(&form3()); }
+void Form1::showCoordinateWindow() {
+    showWindow(&form3());
+}
 
-void Form1::showSettingsWindow() { showWindow(form4_.get()); }
+void Form1::showSettingsWindow() {
+    showWindow(form4_.get());
+}
 
-FrmAbout* Form1::about() const { return about_.data(); }
+FrmAbout* Form1::about() const {
+    return about_.data();
+}
 
 void Form1::showAbout() {
     if (!about_) about_ = new FrmAbout(files(), this);
     showWindow(about_);
 }
 
-void Form1::openHelp() { platform_.launcher.openDocument(files().path(Links::helpPage())); }
+void Form1::openHelp() {
+    platform_.launcher.openDocument(files().path(Links::helpPage()));
+}
 
-void Form1::openWebPage() { platform_.launcher.openDocument(Links::webPage()); }
+void Form1::openWebPage() {
+    platform_.launcher.openDocument(Links::webPage());
+}
 
-void Form1::writeMail() { platform_.launcher.openDocument(QStringLiteral("mailto:") + Links::mailAddress()); }
+void Form1::writeMail() {
+    platform_.launcher.openDocument(QStringLiteral("mailto:") + Links::mailAddress());
+}
 
 void Form1::startCalculator() {
     platform_.launcher.startProgram(files().path(Links::calculator()), files().folder());
@@ -264,8 +296,9 @@ void Form1::startCalculator() {
 
 void Form1::exitNow() {
     state_.EXITZETO = true;
-    for (QWidget* window : {static_cast<QWidget*>(form3_.get()), static_cast<QWidget*>(form4_.get()),
-                            static_cast<QWidget*>(about_.data()), static_cast<QWidget*>(this)})
+    for (QWidget* window :
+         {static_cast<QWidget*>(form3_.get()), static_cast<QWidget*>(form4_.get()),
+          static_cast<QWidget*>(about_.data()), static_cast<QWidget*>(this)})
         if (window) window->hide();
     QCoreApplication::exit(0);
 }

@@ -30,7 +30,7 @@ class ScriptHost;
 // windows, the expression engine and the shared variables.
 class Form1 : public QMainWindow, public Shell {
     Q_OBJECT
-public:
+  public:
     // Builds the window and runs its load steps; the caller shows it.
     explicit Form1(Platform& platform, QWidget* parent = nullptr);
     ~Form1() override;
@@ -70,10 +70,10 @@ public:
     // "退出ZETO": ends the program at once, without asking any window to close.
     void exitNow();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildMenus();
     void buildToolButtons(QWidget* client);
     void buildPages(QWidget* client);

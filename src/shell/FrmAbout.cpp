@@ -2,16 +2,17 @@
 
 #include "platform/Picture.h"
 #include "platform/Twips.h"
+#include "platform/WindowPlacement.h"
 #include "platform/core/ProgramFiles.h"
 #include "shell/Links.h"
-#include "platform/WindowPlacement.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 namespace zeto {
 
-FrmAbout::FrmAbout(const ProgramFiles& files, QWidget* parent) : QWidget(parent, Qt::Window | Qt::Dialog) {
+FrmAbout::FrmAbout(const ProgramFiles& files, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::Dialog) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("关于ZETO"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -38,7 +39,8 @@ FrmAbout::FrmAbout(const ProgramFiles& files, QWidget* parent) : QWidget(parent,
         placeTwips(label, 360, line.top, 3900, 285);
     }
 
-    const char* pictures[] = {"zeto.png", "calc.png", "plane.png", "settings.png", "web.png", "help.png", "about.png"};
+    const char* pictures[] = {"zeto.png", "calc.png", "plane.png", "settings.png",
+                              "web.png",  "help.png", "about.png"};
     int left = 360;
     for (int k = 0; k < 7; ++k) {
         auto* picture = new QLabel(this);

@@ -10,7 +10,7 @@ class ProgramFiles;
 // it is asked for again.
 class FrmAbout : public QWidget {
     Q_OBJECT
-public:
+  public:
     FrmAbout(const ProgramFiles& files, QWidget* parent = nullptr);
 };
 

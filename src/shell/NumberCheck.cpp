@@ -1,7 +1,7 @@
 #include "shell/NumberCheck.h"
 
-#include "platform/FocusLossWatcher.h"
 #include "platform/Dialogs.h"
+#include "platform/FocusLossWatcher.h"
 #include "platform/core/NumberText.h"
 #include "shell/Shell.h"
 
@@ -18,7 +18,8 @@ void NumberCheck::install(Shell& shell, QWidget* root) {
         if (!field) continue;
         new FocusLossWatcher(field, [&shell, field = QPointer<QLineEdit>(field)] {
             if (!field || shell.closing() || isNumeric(field->text())) return;
-            shell.dialogs().message(shell.mainWidget(), QStringLiteral("请输入数字"), Dialogs::Icon::None);
+            shell.dialogs().message(shell.mainWidget(), QStringLiteral("请输入数字"),
+                                    Dialogs::Icon::None);
             if (field) field->setFocus(Qt::OtherFocusReason);
         });
     }

@@ -19,7 +19,7 @@ class ScriptHost;
 // status line, the activity lamp, the completion sound, the dialogs, the expression engine
 // and the two plane windows.
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
 
     virtual SharedState& shared() = 0;

@@ -36,16 +36,16 @@ QGroupBox* TabPage::addFrame(const char* name, const QString& caption, int left,
     return frame;
 }
 
-QPushButton* TabPage::addButton(const char* name, const QString& caption, int left, int top, int width,
-                                int height) {
+QPushButton* TabPage::addButton(const char* name, const QString& caption, int left, int top,
+                                int width, int height) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QLatin1String(name));
     place(button, left, top, width, height);
     return button;
 }
 
-QLabel* TabPage::addLabel(QWidget* parent, const char* name, const QString& text, int left, int top, int width,
-                          int height) {
+QLabel* TabPage::addLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
+                          int width, int height) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     if (width > 0 && height > 0) {
@@ -57,18 +57,20 @@ QLabel* TabPage::addLabel(QWidget* parent, const char* name, const QString& text
     return label;
 }
 
-QLineEdit* TabPage::addField(QWidget* parent, const char* name, const QString& text, int left, int top, int width,
-                             int height) {
+QLineEdit* TabPage::addField(QWidget* parent, const char* name, const QString& text, int left,
+                             int top, int width, int height) {
     auto* field = new QLineEdit(text, parent);
     field->setObjectName(QLatin1String(name));
     placeTwips(field, left, top, width, height);
     return field;
 }
 
-void TabPage::addPlaneButtons(const char* showName, const char* clearName, const char* settingsName) {
+void TabPage::addPlaneButtons(const char* showName, const char* clearName,
+                              const char* settingsName) {
     QPushButton* show = addButton(showName, QStringLiteral("查看坐标"), 5280, 1140, 1425, 345);
     QPushButton* clear = addButton(clearName, QStringLiteral("清空坐标"), 5280, 1620, 1425, 345);
-    QPushButton* settings = addButton(settingsName, QStringLiteral("坐标设置"), 5280, 2100, 1425, 345);
+    QPushButton* settings =
+        addButton(settingsName, QStringLiteral("坐标设置"), 5280, 2100, 1425, 345);
     connect(show, &QPushButton::clicked, this, [this] { shell_.showWindow(&shell_.form3()); });
     // Clearing redraws the plane in place; the coordinate window is not brought forward.
     connect(clear, &QPushButton::clicked, this, [this] {

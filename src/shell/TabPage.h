@@ -16,12 +16,12 @@ class Shell;
 // page, which starts below the tab row.
 class TabPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     TabPage(Shell& shell, int pageTopPixels, QWidget* parent);
 
     Shell& shell() { return shell_; }
 
-protected:
+  protected:
     // Positions a direct child of the page from tab-control twips.
     void place(QWidget* child, int left, int top, int width, int height);
     // Positions a child of a frame (or any other container) from twips relative to it.
@@ -30,12 +30,14 @@ protected:
     // Named controls at designed positions. Frames and buttons sit on the page (tab-control
     // twips); labels and fields sit in `parent` (twips relative to it). A width or height of 0
     // lets the control take its natural size.
-    QGroupBox* addFrame(const char* name, const QString& caption, int left, int top, int width, int height);
-    QPushButton* addButton(const char* name, const QString& caption, int left, int top, int width, int height);
-    static QLabel* addLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
-                            int width = 0, int height = 0);
-    static QLineEdit* addField(QWidget* parent, const char* name, const QString& text, int left, int top,
-                               int width, int height);
+    QGroupBox* addFrame(const char* name, const QString& caption, int left, int top, int width,
+                        int height);
+    QPushButton* addButton(const char* name, const QString& caption, int left, int top, int width,
+                           int height);
+    static QLabel* addLabel(QWidget* parent, const char* name, const QString& text, int left,
+                            int top, int width = 0, int height = 0);
+    static QLineEdit* addField(QWidget* parent, const char* name, const QString& text, int left,
+                               int top, int width, int height);
     // The three buttons "查看坐标", "清空坐标" and "坐标设置" that the plotting pages share,
     // stacked under the page's plot button.
     void addPlaneButtons(const char* showName, const char* clearName, const char* settingsName);
@@ -44,7 +46,7 @@ protected:
     // A decorative 480 x 480 picture from the program folder.
     QLabel* addIcon(const char* name, const QString& file, int left, int top);
 
-private:
+  private:
     Shell& shell_;
     int pageTop_;
 };

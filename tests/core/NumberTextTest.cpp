@@ -14,13 +14,21 @@ TEST(NumberText, LeadingNumberReadsTheStartOfTheText) {
         double value;
     };
     const Row rows[] = {
-        {"12abc", 12},   {"  -3.5xyz", -3.5}, {"abc", 0},       {"", 0},        {"   ", 0},
-        {".5", 0.5},     {"-.25", -0.25},     {"1e3", 1000},    {"1E-2x", 0.01}, {"2.5D2", 250},
-        {"1e", 1},       {"1e+", 1},          {"+7", 7},        {"- 5", 0},     {"1.2.3", 1.2},
-        {"&H1F", 31},    {"&o17", 15},        {"9.99e99", 9.99e99}, {"\t42", 42}, {"0x10", 0},
-        {"1,5", 1},      {"-", 0},            {".", 0},         {"5.", 5},
+        {"12abc", 12},   {"  -3.5xyz", -3.5},
+        {"abc", 0},      {"", 0},
+        {"   ", 0},      {".5", 0.5},
+        {"-.25", -0.25}, {"1e3", 1000},
+        {"1E-2x", 0.01}, {"2.5D2", 250},
+        {"1e", 1},       {"1e+", 1},
+        {"+7", 7},       {"- 5", 0},
+        {"1.2.3", 1.2},  {"&H1F", 31},
+        {"&o17", 15},    {"9.99e99", 9.99e99},
+        {"\t42", 42},    {"0x10", 0},
+        {"1,5", 1},      {"-", 0},
+        {".", 0},        {"5.", 5},
     };
-    for (const Row& row : rows) EXPECT_DOUBLE_EQ(leadingNumber(std::string_view(row.text)), row.value) << row.text;
+    for (const Row& row : rows)
+        EXPECT_DOUBLE_EQ(leadingNumber(std::string_view(row.text)), row.value) << row.text;
     EXPECT_TRUE(std::isinf(leadingNumber(std::string_view("1e400"))));
     EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("３")), 0);  // full-width digits are not digits
 }
@@ -32,10 +40,10 @@ TEST(NumberText, StrictReadingNeedsTheWholeText) {
         double value;
     };
     const Row rows[] = {
-        {"12", true, 12},       {" 12 ", true, 12},   {"-0.5", true, -0.5}, {"1e-3", true, 0.001},
-        {"+4.", true, 4},       {".5", true, 0.5},    {"", false, 0},       {"  ", false, 0},
-        {"12abc", false, 0},    {"abc", false, 0},    {"1 2", false, 0},    {"--1", false, 0},
-        {"1e400", false, 0},    {"e5", false, 0},     {".", false, 0},      {"1e", false, 0},
+        {"12", true, 12},    {" 12 ", true, 12}, {"-0.5", true, -0.5}, {"1e-3", true, 0.001},
+        {"+4.", true, 4},    {".5", true, 0.5},  {"", false, 0},       {"  ", false, 0},
+        {"12abc", false, 0}, {"abc", false, 0},  {"1 2", false, 0},    {"--1", false, 0},
+        {"1e400", false, 0}, {"e5", false, 0},   {".", false, 0},      {"1e", false, 0},
     };
     for (const Row& row : rows) {
         auto value = strictNumber(std::string_view(row.text));

@@ -1,8 +1,8 @@
 #include "platform/core/ProgramFiles.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -29,9 +29,10 @@ TEST(ProgramFiles, FindsFilesWhateverTheLetterCase) {
         const char* name;
         const char* found;
     };
-    for (Row row : {Row{"\\DATA\\G.kvt", "data/G.kvt"}, Row{"\\data\\g.KVT", "data/G.kvt"},
-                    Row{"\\data\\out.kvt", "data/out.kvt"}, Row{"\\HELP\\Index.htm", "help/index.htm"},
-                    Row{"/data/out.kvt", "data/out.kvt"}}) {
+    for (Row row :
+         {Row{"\\DATA\\G.kvt", "data/G.kvt"}, Row{"\\data\\g.KVT", "data/G.kvt"},
+          Row{"\\data\\out.kvt", "data/out.kvt"}, Row{"\\HELP\\Index.htm", "help/index.htm"},
+          Row{"/data/out.kvt", "data/out.kvt"}}) {
         EXPECT_EQ(files.path(row.name), dir.filePath(row.found)) << row.name;
         EXPECT_TRUE(files.exists(row.name)) << row.name;
     }

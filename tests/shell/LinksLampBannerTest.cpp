@@ -6,11 +6,11 @@
 #include "shell/Links.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QImageReader>
-#include <QTemporaryDir>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 
@@ -19,7 +19,9 @@ using namespace zeto::test;
 
 namespace {
 
-QImage pictureOf(QLabel* label) { return label->pixmap().toImage(); }
+QImage pictureOf(QLabel* label) {
+    return label->pixmap().toImage();
+}
 
 QImage fileImage(const ProgramFiles& files, const QString& name) {
     QImageReader reader(files.path(name));

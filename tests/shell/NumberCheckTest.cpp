@@ -12,7 +12,7 @@ using namespace zeto::test;
 namespace {
 
 class NumberCheckFixture : public ShellFixture {
-protected:
+  protected:
     void SetUp() override {
         ShellFixture::SetUp();
         form1->show();
@@ -39,8 +39,9 @@ TEST_F(NumberCheckFixture, NonNumericTextsAreRefusedAndGetTheFocusBack) {
         const char* text;
         bool refused;
     };
-    const Row rows[] = {{"", true},      {"abc", true},  {"12abc", true}, {" ", true},   {"1.5", false},
-                        {"-3", false},   {" 7 ", false}, {"1e-3", false}, {".5", false}, {"--1", true}};
+    const Row rows[] = {{"", true},     {"abc", true}, {"12abc", true}, {" ", true},
+                        {"1.5", false}, {"-3", false}, {" 7 ", false},  {"1e-3", false},
+                        {".5", false},  {"--1", true}};
     auto* xs1 = find<QLineEdit>("XS1");
     auto* xs2 = find<QLineEdit>("XS2");
     for (const Row& row : rows) {

@@ -16,7 +16,7 @@
 namespace zeto::test {
 
 class RecordingLauncher : public Launcher {
-public:
+  public:
     void openDocument(const QString& fileOrUrl) override { opened.append(fileOrUrl); }
     void startProgram(const QString& program, const QString& folder) override {
         started.append(program);
@@ -28,14 +28,14 @@ public:
 };
 
 class RecordingSound : public SoundPlayer {
-public:
+  public:
     void play(const QString& file) override { played.append(file); }
     QStringList played;
 };
 
 // A main window built with scripted dialogs, a recording launcher and a silent sound.
 class ShellFixture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         platform = std::make_unique<Platform>(Platform{dialogs, launcher, sound, ProgramFiles()});
         form1 = std::make_unique<Form1>(*platform);

@@ -29,11 +29,13 @@ std::unique_ptr<QProcess> startHolder(const QString& lockPath) {
     env.insert(kLockVariable, lockPath);
     holder->setProcessEnvironment(env);
     holder->start(QCoreApplication::applicationFilePath(),
-                  {"--gtest_also_run_disabled_tests", "--gtest_filter=SingleInstanceHolder.DISABLED_HoldLock"});
+                  {"--gtest_also_run_disabled_tests",
+                   "--gtest_filter=SingleInstanceHolder.DISABLED_HoldLock"});
     EXPECT_TRUE(holder->waitForStarted(10000));
     // The holder says when it holds the lock; the test runner's own lines come first.
     QByteArray said;
-    while (!said.contains("holding") && holder->waitForReadyRead(20000)) said += holder->readAllStandardOutput();
+    while (!said.contains("holding") && holder->waitForReadyRead(20000))
+        said += holder->readAllStandardOutput();
     EXPECT_TRUE(said.contains("holding"));
     return holder;
 }

@@ -5,9 +5,9 @@
 #include "platform/Twips.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,7 +26,9 @@ using namespace zeto::test;
 
 namespace {
 
-bool shown(QWidget* w) { return !w->isHidden(); }
+bool shown(QWidget* w) {
+    return !w->isHidden();
+}
 
 }  // namespace
 
@@ -36,7 +38,8 @@ TEST_F(ShellFixture, StartsWithFirstPageAndReadyStatus) {
     auto* tabs = find<QTabWidget>("SSTab1");
     ASSERT_NE(tabs, nullptr);
     ASSERT_EQ(tabs->count(), 6);
-    const QStringList captions = {"最简根式", "函数图象", "平面解析几何", "一元二次方程", "表达式的值", "数列"};
+    const QStringList captions = {"最简根式",     "函数图象",   "平面解析几何",
+                                  "一元二次方程", "表达式的值", "数列"};
     for (int k = 0; k < 6; ++k) EXPECT_EQ(tabs->tabText(k), captions[k]);
     EXPECT_EQ(tabs->currentIndex(), 0);
     EXPECT_EQ(find<QLabel>("status")->text(), "就绪");
@@ -76,7 +79,9 @@ TEST_F(ShellFixture, MenusCarryTheirItemsInOrder) {
     const Row rows[] = {
         {"sys", "系统(&S)", {"config:系统设置", "hypen:", "EXIT:退出ZETO"}},
         {"tools", "工具(&T)", {"calc:计算器"}},
-        {"help", "帮助(&H)", {"toppic:帮助主题", "web:公司网站", "email:作者信箱", "line:", "ABOUT:关于ZETO"}},
+        {"help",
+         "帮助(&H)",
+         {"toppic:帮助主题", "web:公司网站", "email:作者信箱", "line:", "ABOUT:关于ZETO"}},
     };
     QList<QAction*> top = form1->menuBar()->actions();
     ASSERT_EQ(top.size(), 3);
@@ -86,7 +91,8 @@ TEST_F(ShellFixture, MenusCarryTheirItemsInOrder) {
         EXPECT_EQ(menu->objectName(), rows[k].menu);
         EXPECT_EQ(menu->title(), rows[k].title);
         QStringList items;
-        for (QAction* a : menu->actions()) items.append(a->objectName() + ":" + (a->isSeparator() ? "" : a->text()));
+        for (QAction* a : menu->actions())
+            items.append(a->objectName() + ":" + (a->isSeparator() ? "" : a->text()));
         EXPECT_EQ(items, rows[k].items);
     }
 }
@@ -98,7 +104,7 @@ TEST_F(ShellFixture, ToolButtonsSitInARowWithTheirTips) {
         int left;
         int top;
     };
-    const Row rows[] = {{"FlatBttn1", "计算器", 120, 45},  {"FlatBttn2", "查看坐标", 700, 40},
+    const Row rows[] = {{"FlatBttn1", "计算器", 120, 45},    {"FlatBttn2", "查看坐标", 700, 40},
                         {"FlatBttn3", "系统设置", 1320, 40}, {"FlatBttn4", "公司网站", 1920, 40},
                         {"FlatBttn5", "系统帮助", 2520, 40}, {"FlatBttn6", "关于系统", 3120, 40}};
     for (const Row& row : rows) {
@@ -121,8 +127,8 @@ TEST_F(ShellFixture, PagesPlaceTheirControlsRelativeToTheTabControl) {
         int top;
     };
     // Buttons and frames are designed relative to the whole tab control, tab row included.
-    for (Row row : {Row{"Command2", 5280, 660}, Row{"Frame3", 240, 1620}, Row{"Command8", 5280, 660},
-                    Row{"Frame6", 240, 3060}}) {
+    for (Row row : {Row{"Command2", 5280, 660}, Row{"Frame3", 240, 1620},
+                    Row{"Command8", 5280, 660}, Row{"Frame6", 240, 3060}}) {
         QWidget* w = find<QWidget>(row.name);
         // Only the page in front is laid out; bring each control's page forward first.
         for (int k = 0; k < tabs->count(); ++k)
@@ -137,7 +143,8 @@ TEST_F(ShellFixture, PagesPlaceTheirControlsRelativeToTheTabControl) {
 
 TEST_F(ShellFixture, FormulaCaptionsAndFieldsAreRed) {
     for (const char* name : {"JXS", "QFC"})
-        EXPECT_EQ(find<QLabel>(name)->palette().color(QPalette::WindowText), QColor(Qt::red)) << name;
+        EXPECT_EQ(find<QLabel>(name)->palette().color(QPalette::WindowText), QColor(Qt::red))
+            << name;
     EXPECT_EQ(find<QLineEdit>("zdyjxs")->palette().color(QPalette::Text), QColor(Qt::red));
     EXPECT_NE(find<QLabel>("Label10")->palette().color(QPalette::WindowText), QColor(Qt::red));
 }

@@ -9,7 +9,9 @@
 
 namespace zeto::test {
 
-FakeShell::FakeShell() { main.setObjectName(QStringLiteral("Form1")); }
+FakeShell::FakeShell() {
+    main.setObjectName(QStringLiteral("Form1"));
+}
 
 FakeShell::~FakeShell() {
     state.EXITZETO = true;

@@ -20,7 +20,7 @@ namespace zeto::test {
 // A stand-in for the main window that records what the windows and pages ask of it. The
 // plane windows are created on first use in the start-up order (settings, then plane).
 class FakeShell : public Shell {
-public:
+  public:
     FakeShell();
     ~FakeShell() override;
 
@@ -52,7 +52,7 @@ public:
     int sounds = 0;
     int yields = 0;
 
-private:
+  private:
     std::unique_ptr<Form4> form4_;
     std::unique_ptr<Form3> form3_;
     std::unique_ptr<script::ScriptHost> host_;

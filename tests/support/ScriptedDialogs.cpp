@@ -2,7 +2,9 @@
 
 namespace zeto::test {
 
-void ScriptedDialogs::message(QWidget*, const QString& text, Icon icon) { messages.append({text, icon}); }
+void ScriptedDialogs::message(QWidget*, const QString& text, Icon icon) {
+    messages.append({text, icon});
+}
 
 std::optional<QColor> ScriptedDialogs::chooseColor(QWidget*, const QColor& initial) {
     colorDialogInitials.append(initial);

@@ -13,7 +13,7 @@ namespace zeto::test {
 
 // Dialogs whose answers a test sets in advance; every question asked is recorded.
 class ScriptedDialogs : public Dialogs {
-public:
+  public:
     struct Message {
         QString text;
         Icon icon;

@@ -19,7 +19,7 @@ struct CurveKind {
 };
 
 class CurveCatalogue {
-public:
+  public:
     static const std::array<CurveKind, 7>& kinds();
     static std::optional<CurveKind> find(const QString& item);
 };

@@ -9,8 +9,12 @@
 namespace zeto {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Scans a decimal number starting at pos. Returns the number of characters that form it
 // (0 when there is no number) and writes the canonical text strtod understands.
@@ -110,7 +114,9 @@ double leadingNumber(std::string_view text) {
     return readCanonical(canonical);
 }
 
-double leadingNumber(const QString& text) { return leadingNumber(text.toStdString()); }
+double leadingNumber(const QString& text) {
+    return leadingNumber(text.toStdString());
+}
 
 std::optional<double> strictNumber(std::string_view text) {
     std::string trimmed = trimmedCopy(text);
@@ -122,17 +128,29 @@ std::optional<double> strictNumber(std::string_view text) {
     return value;
 }
 
-std::optional<double> strictNumber(const QString& text) { return strictNumber(text.toStdString()); }
+std::optional<double> strictNumber(const QString& text) {
+    return strictNumber(text.toStdString());
+}
 
-bool isNumeric(const QString& text) { return strictNumber(text).has_value(); }
+bool isNumeric(const QString& text) {
+    return strictNumber(text).has_value();
+}
 
-std::string formatNumber(double value) { return formatSignificant(value, 15); }
+std::string formatNumber(double value) {
+    return formatSignificant(value, 15);
+}
 
-QString numberText(double value) { return QString::fromStdString(formatNumber(value)); }
+QString numberText(double value) {
+    return QString::fromStdString(formatNumber(value));
+}
 
-std::string formatSingle(float value) { return formatSignificant(static_cast<double>(value), 7); }
+std::string formatSingle(float value) {
+    return formatSignificant(static_cast<double>(value), 7);
+}
 
-QString singleText(float value) { return QString::fromStdString(formatSingle(value)); }
+QString singleText(float value) {
+    return QString::fromStdString(formatSingle(value));
+}
 
 float toSingle(double value) {
     constexpr double kMax = std::numeric_limits<float>::max();
@@ -141,8 +159,10 @@ float toSingle(double value) {
     constexpr double kRoundsToMax = kMax + 0x1p103;
     if (std::isnan(value)) return std::numeric_limits<float>::quiet_NaN();
     if (std::fabs(value) > kMax) {
-        if (std::fabs(value) < kRoundsToMax) return value > 0 ? static_cast<float>(kMax) : -static_cast<float>(kMax);
-        return value > 0 ? std::numeric_limits<float>::infinity() : -std::numeric_limits<float>::infinity();
+        if (std::fabs(value) < kRoundsToMax)
+            return value > 0 ? static_cast<float>(kMax) : -static_cast<float>(kMax);
+        return value > 0 ? std::numeric_limits<float>::infinity()
+                         : -std::numeric_limits<float>::infinity();
     }
     return static_cast<float>(value);
 }

@@ -24,7 +24,8 @@ QString ProgramFiles::path(const QString& name) const {
         if (QFileInfo::exists(dir.filePath(part))) {
             match = part;
         } else {
-            const QStringList entries = dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+            const QStringList entries =
+                dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
             for (const QString& entry : entries) {
                 if (entry.compare(part, Qt::CaseInsensitive) == 0) {
                     match = entry;
@@ -42,6 +43,8 @@ QString ProgramFiles::path(const QString& name) const {
     return current;
 }
 
-bool ProgramFiles::exists(const QString& name) const { return QFileInfo::exists(path(name)); }
+bool ProgramFiles::exists(const QString& name) const {
+    return QFileInfo::exists(path(name));
+}
 
 }  // namespace zeto

@@ -8,7 +8,7 @@ namespace zeto {
 // under the program folder: backslashes become '/', and each path component is matched
 // without regard to letter case, so the names work on a case-sensitive file system.
 class ProgramFiles {
-public:
+  public:
     // Uses the folder of the running executable.
     ProgramFiles();
     explicit ProgramFiles(const QString& folder);
@@ -18,7 +18,7 @@ public:
     QString path(const QString& name) const;
     bool exists(const QString& name) const;
 
-private:
+  private:
     QString folder_;
 };
 

@@ -9,7 +9,7 @@ namespace zeto {
 // The expression engine, the drawing surface and the calculation code all raise it, so a
 // command's trap can report any of them the same way.
 class VbError : public std::runtime_error {
-public:
+  public:
     enum Code {
         InvalidProcedureCall = 5,
         Overflow = 6,
@@ -30,7 +30,7 @@ public:
 
     int code() const { return code_; }
 
-private:
+  private:
     int code_;
 };
 

@@ -9,7 +9,7 @@ namespace zeto::script {
 
 // An object registered with the engine under a name; scripts call its methods by name.
 class ScriptObject {
-public:
+  public:
     virtual ~ScriptObject() = default;
     // `method` is matched without regard to letter case. Unknown methods throw
     // VbError(ObjectDoesNotSupport); errors thrown here reach the caller of Run.
