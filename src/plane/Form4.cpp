@@ -14,7 +14,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,7 +22,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -289,10 +287,7 @@ void Form4::SLYLN_LostFocus() {
     SLYLN_->setFocus(Qt::OtherFocusReason);
 }
 
-void Form4::Command2_Click() {
-    QDesktopServices::openUrl(
-        QUrl::fromLocalFile(shell_.files().path(QStringLiteral("\\help\\index.htm"))));
-}
+void Form4::Command2_Click() { shell_.openHelp(); }
 
 void Form4::redrawPlane() {
     shell_.form3().XY();

@@ -63,7 +63,7 @@ class Form1 : public QMainWindow, public Shell {
     void showCoordinateWindow();
     void showSettingsWindow();
     void showAbout();
-    void openHelp();
+    void openHelp() override;
     void openWebPage();
     void writeMail();
     void startCalculator();

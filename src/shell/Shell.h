@@ -44,6 +44,9 @@ class Shell {
     virtual Form4& form4() = 0;
     virtual script::ScriptHost& scriptHost() = 0;
 
+    // Opens the help page of the program folder with the desktop's viewer.
+    virtual void openHelp() = 0;
+
     // Makes a window visible and brings it to the front, without a modal loop.
     virtual void showWindow(QWidget* window) = 0;
 };

@@ -106,3 +106,9 @@ TEST_F(ShellFixture, ClosingDuringALongTaskStopsItCleanly) {
     form1->setStatus("就绪");
     form1->stopLamp();
 }
+
+TEST_F(ShellFixture, SettingsHelpButtonOpensTheHelpPage) {
+    form1->form4().findChild<QPushButton*>("Command2")->click();
+    ASSERT_EQ(launcher.opened.size(), 1);
+    EXPECT_TRUE(launcher.opened[0].endsWith("/help/index.htm"));
+}

@@ -39,6 +39,7 @@ class FakeShell : public Shell {
     Form4& form4() override;
     script::ScriptHost& scriptHost() override;
     void showWindow(QWidget* window) override;
+    void openHelp() override { ++helpRequests; }
 
     SharedState state;
     ScriptedDialogs scripted;
@@ -51,6 +52,7 @@ class FakeShell : public Shell {
     int lampStops = 0;
     int sounds = 0;
     int yields = 0;
+    int helpRequests = 0;
 
   private:
     std::unique_ptr<Form4> form4_;
