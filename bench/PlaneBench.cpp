@@ -58,6 +58,7 @@ class PlaneShell : public zeto::Shell {
     zeto::Form4& form4() override { return *form4_; }
     zeto::script::ScriptHost& scriptHost() override { throw std::logic_error("no engine"); }
     void showWindow(QWidget*) override {}
+    void openHelp() override {}
 
   private:
     zeto::SharedState state_;
