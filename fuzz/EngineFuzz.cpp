@@ -2,15 +2,14 @@
 // defined procedure, as the program's run protocol does. Every outcome other than a
 // VbError (crash, sanitizer report, hang, runaway memory) is a finding.
 //
-// Build and run (two cores are shared, hence -j2; new inputs go to the build folder, the
-// seeds in fuzz/corpus/engine stay as they are):
-//   CC=clang CXX=clang++ cmake -S /work/main -B /work/main/fuzz-build -G Ninja \
+// Build and run from the repository root (clang with libclang-rt-14-dev; two cores are shared,
+// hence -j2; new inputs go to the build folder, the seeds in fuzz/corpus/engine stay as they are):
+//   CC=clang CXX=clang++ cmake -S . -B fuzz-build -G Ninja \
 //       -DZETO_BUILD_FUZZ=ON -DZETO_BUILD_TESTS=OFF -DZETO_BUILD_BENCH=OFF
-//   cmake --build /work/main/fuzz-build --target EngineFuzz -j2
-//   mkdir -p /work/main/fuzz-build/corpus-engine
-//   /work/main/fuzz-build/fuzz/EngineFuzz -max_total_time=600 -timeout=5 -rss_limit_mb=2048 \
-//       -dict=/work/main/fuzz/EngineFuzz.dict \
-//       /work/main/fuzz-build/corpus-engine /work/main/fuzz/corpus/engine
+//   cmake --build fuzz-build --target EngineFuzz -j2
+//   mkdir -p fuzz-build/corpus-engine
+//   fuzz-build/fuzz/EngineFuzz -max_total_time=600 -timeout=5 -rss_limit_mb=2048 \
+//       -dict=fuzz/EngineFuzz.dict fuzz-build/corpus-engine fuzz/corpus/engine
 
 #include "platform/core/VbError.h"
 #include "script/core/ScriptHost.h"
