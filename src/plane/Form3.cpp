@@ -23,7 +23,7 @@ constexpr BgrColor kBlack = 0x000000;
 }  // namespace
 
 Form3::Form3(Shell& shell, QWidget* parent)
-    : QWidget(parent, Qt::Window), shell_(shell), surface_(new DrawingSurface(this)) {
+    : PlaneWindow(shell, parent), surface_(new DrawingSurface(this)) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("ZETO-坐标"));
     surface_->setObjectName(QStringLiteral("Picture1"));
@@ -111,15 +111,6 @@ void Form3::PrintWord(double x, double Y, const QString& Word, const QString& co
     surface_->setCurrentPoint(x, Y);
     surface_->setForeColor(static_cast<BgrColor>(static_cast<std::int32_t>(value)));
     surface_->print(Word);
-}
-
-void Form3::closeEvent(QCloseEvent* event) {
-    if (shell_.shared().EXITZETO) {
-        event->accept();
-        return;
-    }
-    event->ignore();
-    hide();
 }
 
 }  // namespace zeto

@@ -2,6 +2,8 @@
 
 #include "platform/ColorSwatch.h"
 
+#include "plane/PlaneWindow.h"
+
 #include <QWidget>
 
 namespace zeto {
@@ -11,7 +13,7 @@ class Shell;
 
 // The coordinate window "ZETO-坐标": one drawing surface `Picture1` addressed in plane
 // coordinates, and the procedures every plotting routine draws with.
-class Form3 : public QWidget {
+class Form3 : public PlaneWindow {
     Q_OBJECT
   public:
     // Runs the window's load steps (centring, surface set-up, first XY) without showing it.
@@ -37,12 +39,9 @@ class Form3 : public QWidget {
     static constexpr int kClientHeightTwips = 8505;
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
-
   private:
     void fitSurface(int widthPixels, int heightPixels);
 
-    Shell& shell_;
     DrawingSurface* surface_;
 };
 

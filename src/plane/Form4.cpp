@@ -66,7 +66,7 @@ void addRow(QGridLayout* grid, int row, const QString& caption, QWidget* control
 
 }  // namespace
 
-Form4::Form4(Shell& shell, QWidget* parent) : QWidget(parent, Qt::Window), shell_(shell) {
+Form4::Form4(Shell& shell, QWidget* parent) : PlaneWindow(shell, parent) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("系统设置"));
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
@@ -287,19 +287,12 @@ void Form4::SLYLN_LostFocus() {
     SLYLN_->setFocus(Qt::OtherFocusReason);
 }
 
-void Form4::Command2_Click() { shell_.openHelp(); }
+void Form4::Command2_Click() {
+    shell_.openHelp();
+}
 
 void Form4::redrawPlane() {
     shell_.form3().XY();
-}
-
-void Form4::closeEvent(QCloseEvent* event) {
-    if (shell_.shared().EXITZETO) {
-        event->accept();
-        return;
-    }
-    event->ignore();
-    hide();
 }
 
 }  // namespace zeto

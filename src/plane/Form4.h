@@ -3,6 +3,8 @@
 #include "platform/ColorSwatch.h"
 
 #include <QSize>
+#include "plane/PlaneWindow.h"
+
 #include <QWidget>
 
 class QCheckBox;
@@ -19,7 +21,7 @@ class Shell;
 
 // The settings window "系统设置": plotting method, pen width, fineness, grid, labels,
 // colours, axis length, window size and the number of preview terms.
-class Form4 : public QWidget {
+class Form4 : public PlaneWindow {
     Q_OBJECT
   public:
     // Runs the window's load steps without showing it.
@@ -47,8 +49,6 @@ class Form4 : public QWidget {
     static constexpr QSize kLargeTwips{8880, 8000};
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
-
   private:
     QWidget* buildPlaneTab();
     QWidget* buildSequenceTab();
@@ -63,7 +63,6 @@ class Form4 : public QWidget {
     void Command2_Click();
     void redrawPlane();
 
-    Shell& shell_;
     QTabWidget* tabs_ = nullptr;
     QRadioButton* Opmdf_ = nullptr;
     QRadioButton* Oplxf_ = nullptr;

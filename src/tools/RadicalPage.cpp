@@ -116,12 +116,7 @@ void RadicalPage::showResultTexts(const QString& m, const QString& r) {
 void RadicalPage::rejectInput() {
     shell().dialogs().message(shell().mainWidget(), QStringLiteral("错误：被开方数输入不合法"),
                               Dialogs::Icon::Exclamation);
-    sqrx_->clear();
-    setRadicalVisible(false);
-    mm_->hide();
-    nn_->hide();
-    spec_->hide();
-    jqz_->clear();
+    Command5_Click();
 }
 
 void RadicalPage::Command1_Click() {

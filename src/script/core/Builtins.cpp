@@ -72,18 +72,8 @@ bool sameName(std::string_view canonical, std::string_view name) {
 // Abs, Fix, Int and Round keep an argument's numeric subtype; Empty and Boolean become
 // Integer and strings Double.
 Value sameSubtype(const Value& v, double result) {
-    switch (v.subtype()) {
-        case Subtype::Empty:
-        case Subtype::Boolean:
-        case Subtype::Integer:
-            return Numeric::fitInteger(result);
-        case Subtype::Long:
-            return Numeric::fitLong(result);
-        case Subtype::Single:
-            return Numeric::fitSingle(result);
-        default:
-            return Numeric::makeDouble(result);
-    }
+    const bool shortType = v.subtype() == Subtype::Empty || v.subtype() == Subtype::Boolean;
+    return Numeric::fit(shortType ? Subtype::Integer : v.subtype(), result);
 }
 
 double roundTo(double x, std::int32_t digits) {

@@ -58,6 +58,20 @@ Value Numeric::fitLong(double x) {
     return makeDouble(x);
 }
 
+Value Numeric::fit(Value::Subtype type, double x) {
+    using Subtype = Value::Subtype;
+    switch (type) {
+        case Subtype::Integer:
+            return fitInteger(x);
+        case Subtype::Long:
+            return fitLong(x);
+        case Subtype::Single:
+            return fitSingle(x);
+        default:
+            return makeDouble(x);
+    }
+}
+
 Value Numeric::fitSingle(double x) {
     if (!std::isfinite(x)) throw ScriptError::standard(VbError::Overflow);
     float f = toSingle(x);

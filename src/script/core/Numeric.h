@@ -27,6 +27,9 @@ class Numeric {
     static Value fitLong(double x);
     // Single, or Double when x lies beyond the single range.
     static Value fitSingle(double x);
+    // x in the given subtype by the rules above: Integer, Long and Single widen as they
+    // must; every other subtype gives a Double.
+    static Value fit(Value::Subtype type, double x);
 };
 
 }  // namespace zeto::script

@@ -37,26 +37,13 @@ Subtype arithmeticType(const Value& a, const Value& b) {
     return x > y ? x : y;
 }
 
-Value fit(Subtype type, double result) {
-    switch (type) {
-        case Subtype::Integer:
-            return Numeric::fitInteger(result);
-        case Subtype::Long:
-            return Numeric::fitLong(result);
-        case Subtype::Single:
-            return Numeric::fitSingle(result);
-        default:
-            return Numeric::makeDouble(result);
-    }
-}
-
 enum class Arith { Add, Subtract, Multiply };
 
 Value arithmetic(Arith op, const Value& a, const Value& b) {
     double x = Numeric::toDouble(a);
     double y = Numeric::toDouble(b);
     double r = op == Arith::Add ? x + y : op == Arith::Subtract ? x - y : x * y;
-    return fit(arithmeticType(a, b), r);
+    return Numeric::fit(arithmeticType(a, b), r);
 }
 
 struct WholeOperands {

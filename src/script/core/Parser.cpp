@@ -376,6 +376,12 @@ std::uint16_t Parser::parseStatementArguments() {
         lexer_.advance();
         return 0;
     }
+    return parseExpressionList();
+}
+
+// Comma-separated argument expressions; the count is bounded so that a text cannot pile up
+// more values than the machine's stack holds.
+std::uint16_t Parser::parseExpressionList() {
     std::size_t count = 0;
     for (;;) {
         if (++count > kMaxArguments) fail(VbError::OutOfStackSpace, "Out of stack space");
@@ -394,15 +400,9 @@ std::uint16_t Parser::parseArguments() {
         lexer_.advance();
         return 0;
     }
-    std::size_t count = 0;
-    for (;;) {
-        if (++count > kMaxArguments) fail(VbError::OutOfStackSpace, "Out of stack space");
-        parseExpression(1);
-        if (!is(Kind::Comma)) break;
-        lexer_.advance();
-    }
+    const std::uint16_t count = parseExpressionList();
     expect(Kind::RightParen, 1006, "Expected ')'");
-    return static_cast<std::uint16_t>(count);
+    return count;
 }
 
 void Parser::parseExpression(int minLevel) {

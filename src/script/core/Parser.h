@@ -32,6 +32,7 @@ class Parser {
     void parseDim();
     std::uint16_t parseStatementArguments();
     std::uint16_t parseArguments();
+    std::uint16_t parseExpressionList();
     void parseExpression(int minLevel);
     void parseUnary(int minLevel);
     void parsePrimary();
