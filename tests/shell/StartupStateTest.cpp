@@ -204,3 +204,21 @@ TEST_F(ShellFixture, EngineReachesTheCallbackObject) {
     EXPECT_TRUE(find<QPlainTextEdit>("Txtscript")->toPlainText().startsWith("Sub eq()"));
     EXPECT_EQ(sound.played.size(), 1);
 }
+
+TEST_F(ShellFixture, EveryDesignedControlIsFoundByName) {
+    const QString names = QStringLiteral(
+        "CC CLXS1 CLXS2 CLXS3 CQXS1 CQXS2 CQXS3 CXS1 CXS2 CXS3 Command1 Command2 Command3 Command4 "
+        "Command5 Command6 Command7 Command8 Command9 Command10 Command11 Command12 Command13 "
+        "Command14 Command15 Command16 Command17 Command18 Frame1 Frame2 Frame3 Frame4 Frame5 Frame6 "
+        "Frame7 Frame8 Frame9 Frame10 Frame11 Frame12 Frame13 Frame14 Frame15 Frame16 Fsqr Image1 "
+        "Image2 Image3 Image4 Image5 Image6 JXS LXS1 LXS2 LXS3 Label1 Label2 Label3 Label4 Label5 "
+        "Label6 Label7 Label8 Label9 Label10 Label11 Label12 Label13 Label14 Label15 Label16 Label17 "
+        "Label18 Label19 Label20 Label21 Label23 Label24 Label25 Label26 Line1 Line2 Line3 Line4 "
+        "Line5 Line6 Line7 Line8 Line9 QFC QXS1 QXS2 QXS3 SLEXP SUM Sumn TXGS Timer1 Timerc1 "
+        "Txtscript XS1 XS2 XS3 Zdytxgs dage fline fline2 fsort funchk fxs1 fxs2 fxs3 jie1fm jie1h "
+        "jie1m jie1n jie2fm jie2h jie2m jie2n jj1 jj2 jqz mm nn note note2 plus quchk qucolor qusort "
+        "slsort spec sqrx status tucolor txtrlt txtshi zdyjxs zy1 zy2 FlatBttn1 FlatBttn2 FlatBttn3 "
+        "FlatBttn4 FlatBttn5 FlatBttn6 Picture1 SSTab1");
+    for (const QString& name : names.split(QLatin1Char(' ')))
+        EXPECT_EQ(form1->findChildren<QObject*>(name).size(), 1) << name.toStdString();
+}
