@@ -1,6 +1,7 @@
 // Time of one full redraw of the coordinate plane (grid, axes, ticks and labels), the work
 // every settings change and every "清空坐标" costs.
 
+#include "SilentDialogs.h"
 #include "plane/Form3.h"
 #include "plane/Form4.h"
 #include "platform/Dialogs.h"
@@ -19,16 +20,6 @@
 #include <stdexcept>
 
 namespace {
-
-class SilentDialogs : public zeto::Dialogs {
-  public:
-    void message(QWidget*, const QString&, Icon) override {}
-    std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return std::nullopt; }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString inputText(QWidget*, const QString&, const QString&) override { return {}; }
-};
 
 // Just enough of a main window for the two plane windows.
 class PlaneShell : public zeto::Shell {

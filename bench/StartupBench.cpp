@@ -1,5 +1,6 @@
 // Start-up of the main window: its load steps (settings and coordinate windows, first plane,
 // panel configurations) up to the window shown. Run: build/bench/StartupBench
+#include "SilentDialogs.h"
 #include "platform/AppFont.h"
 #include "platform/Dialogs.h"
 #include "platform/Launcher.h"
@@ -18,16 +19,6 @@
 #include <cstdio>
 
 namespace {
-
-class SilentDialogs : public zeto::Dialogs {
-  public:
-    void message(QWidget*, const QString&, Icon) override {}
-    std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return std::nullopt; }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override {
-        return {};
-    }
-    QString inputText(QWidget*, const QString&, const QString&) override { return {}; }
-};
 
 void showMainWindow(zeto::Platform& platform) {
     zeto::Form1 form1(platform);
