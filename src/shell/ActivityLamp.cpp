@@ -24,10 +24,6 @@ void ActivityLamp::stop() {
     showPicture(lamp_, files_.path(QStringLiteral("\\DATA\\N.kvt")));
 }
 
-bool ActivityLamp::running() const {
-    return timer_->isActive();
-}
-
 void ActivityLamp::tick() {
     if (phase_ == 1) showPicture(lamp_, files_.path(QStringLiteral("\\DATA\\G.kvt")));
     if (phase_ == 2) showPicture(lamp_, files_.path(QStringLiteral("\\DATA\\R.kvt")));

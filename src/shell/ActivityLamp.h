@@ -19,10 +19,8 @@ class ActivityLamp : public QObject {
 
     void start();
     void stop();
-    bool running() const;
     // One tick of `Timerc1`.
     void tick();
-    QTimer* timer() const { return timer_; }
 
   private:
     QLabel* lamp_;

@@ -17,8 +17,6 @@ class Banner : public QObject {
 
     // One tick of `Timer1`.
     void tick();
-    int phase() const { return phase_; }
-    QTimer* timer() const { return timer_; }
 
   private:
     QLabel* picture_;
