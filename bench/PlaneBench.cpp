@@ -2,8 +2,8 @@
 // every settings change and every "清空坐标" costs.
 
 #include "SilentDialogs.h"
-#include "plane/Form3.h"
-#include "plane/Form4.h"
+#include "plane/CoordinateWindow.h"
+#include "plane/SettingsWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/DrawingSurface.h"
 #include "platform/core/ProgramFiles.h"
@@ -25,13 +25,13 @@ namespace {
 class PlaneShell : public zeto::Shell {
   public:
     PlaneShell() {
-        form4_ = std::make_unique<zeto::Form4>(*this);
-        form3_ = std::make_unique<zeto::Form3>(*this);
+        settingsWindow_ = std::make_unique<zeto::SettingsWindow>(*this);
+        coordinateWindow_ = std::make_unique<zeto::CoordinateWindow>(*this);
     }
     ~PlaneShell() override {
         state_.EXITZETO = true;
-        form3_.reset();
-        form4_.reset();
+        coordinateWindow_.reset();
+        settingsWindow_.reset();
     }
 
     zeto::SharedState& shared() override { return state_; }
@@ -45,8 +45,8 @@ class PlaneShell : public zeto::Shell {
     void soundout() override {}
     bool yieldToEvents() override { return true; }
     bool closing() const override { return false; }
-    zeto::Form3& form3() override { return *form3_; }
-    zeto::Form4& form4() override { return *form4_; }
+    zeto::CoordinateWindow& coordinateWindow() override { return *coordinateWindow_; }
+    zeto::SettingsWindow& settingsWindow() override { return *settingsWindow_; }
     zeto::script::ScriptHost& scriptHost() override { throw std::logic_error("no engine"); }
     void showWindow(QWidget*) override {}
     void openHelp() override {}
@@ -55,24 +55,24 @@ class PlaneShell : public zeto::Shell {
     zeto::SharedState state_;
     SilentDialogs dialogs_;
     zeto::ProgramFiles files_;
-    std::unique_ptr<zeto::Form4> form4_;
-    std::unique_ptr<zeto::Form3> form3_;
+    std::unique_ptr<zeto::SettingsWindow> settingsWindow_;
+    std::unique_ptr<zeto::CoordinateWindow> coordinateWindow_;
 };
 
 void BM_XYGridAndLabelsL20(benchmark::State& state) {
     PlaneShell shell;
-    shell.form4().findChild<QCheckBox*>(QStringLiteral("opnet"))->setChecked(true);
+    shell.settingsWindow().findChild<QCheckBox*>(QStringLiteral("opnet"))->setChecked(true);
     shell.shared().sl = 20;
     for (auto _ : state) {
-        shell.form3().XY();
-        benchmark::DoNotOptimize(shell.form3().surface().image().constBits());
+        shell.coordinateWindow().XY();
+        benchmark::DoNotOptimize(shell.coordinateWindow().surface().image().constBits());
     }
 }
 BENCHMARK(BM_XYGridAndLabelsL20)->Unit(benchmark::kMillisecond);
 
 void BM_SegmentAcrossPlane(benchmark::State& state) {
     PlaneShell shell;
-    zeto::DrawingSurface& surface = shell.form3().surface();
+    zeto::DrawingSurface& surface = shell.coordinateWindow().surface();
     double x = -10;
     for (auto _ : state) {
         surface.line(x, -3, x + 0.01, 3, 0xFF0000);

@@ -6,7 +6,7 @@
 #include "platform/Launcher.h"
 #include "platform/Platform.h"
 #include "platform/SoundPlayer.h"
-#include "shell/Form1.h"
+#include "shell/MainWindow.h"
 #include "tools/SequencePage.h"
 
 #include <QApplication>
@@ -21,10 +21,10 @@
 namespace {
 
 void showMainWindow(zeto::Platform& platform) {
-    zeto::Form1 form1(platform);
-    form1.show();
+    zeto::MainWindow mainWindow(platform);
+    mainWindow.show();
     QCoreApplication::processEvents();
-    benchmark::DoNotOptimize(&form1);
+    benchmark::DoNotOptimize(&mainWindow);
 }
 
 void BM_MainWindowShown(benchmark::State& state) {
@@ -43,10 +43,10 @@ void BM_UserDefinedPreviewOnThePage(benchmark::State& state) {
     zeto::Launcher launcher;
     zeto::SoundPlayer sound;
     zeto::Platform platform{dialogs, launcher, sound, zeto::ProgramFiles()};
-    zeto::Form1 form1(platform);
-    form1.findChild<zeto::SequencePage*>()->selectKind(QStringLiteral("自定义数列"));
-    auto* preview = form1.findChild<QPushButton*>(QStringLiteral("Command15"));
-    auto* list = form1.findChild<QListWidget*>(QStringLiteral("SLEXP"));
+    zeto::MainWindow mainWindow(platform);
+    mainWindow.findChild<zeto::SequencePage*>()->selectKind(QStringLiteral("自定义数列"));
+    auto* preview = mainWindow.findChild<QPushButton*>(QStringLiteral("Command15"));
+    auto* list = mainWindow.findChild<QListWidget*>(QStringLiteral("SLEXP"));
     for (auto _ : state) {
         preview->click();
         if (list->count() != 100) state.SkipWithError("preview did not list 100 terms");

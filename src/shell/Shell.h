@@ -7,8 +7,8 @@ class QWidget;
 namespace zeto {
 
 class Dialogs;
-class Form3;
-class Form4;
+class CoordinateWindow;
+class SettingsWindow;
 class ProgramFiles;
 struct SharedState;
 namespace script {
@@ -40,8 +40,8 @@ class Shell {
     virtual bool yieldToEvents() = 0;
     virtual bool closing() const = 0;
 
-    virtual Form3& form3() = 0;
-    virtual Form4& form4() = 0;
+    virtual CoordinateWindow& coordinateWindow() = 0;
+    virtual SettingsWindow& settingsWindow() = 0;
     virtual script::ScriptHost& scriptHost() = 0;
 
     // Opens the help page of the program folder with the desktop's viewer.

@@ -3,18 +3,18 @@
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "platform/SingleInstance.h"
-#include "shell/Form1.h"
+#include "shell/MainWindow.h"
 
 namespace zeto {
 
-std::unique_ptr<Form1> startZeto(Platform& platform, SingleInstance& instance) {
+std::unique_ptr<MainWindow> startZeto(Platform& platform, SingleInstance& instance) {
     if (!instance.tryAcquire()) {
         platform.dialogs.message(nullptr, QStringLiteral("程序已运行"), Dialogs::Icon::None);
         return nullptr;
     }
-    auto form1 = std::make_unique<Form1>(platform);
-    form1->show();
-    return form1;
+    auto mainWindow = std::make_unique<MainWindow>(platform);
+    mainWindow->show();
+    return mainWindow;
 }
 
 }  // namespace zeto

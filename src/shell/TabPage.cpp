@@ -1,7 +1,7 @@
 #include "shell/TabPage.h"
 
-#include "plane/Form3.h"
-#include "plane/Form4.h"
+#include "plane/CoordinateWindow.h"
+#include "plane/SettingsWindow.h"
 #include "platform/DrawingSurface.h"
 #include "platform/Picture.h"
 #include "platform/Twips.h"
@@ -71,13 +71,15 @@ void TabPage::addPlaneButtons(const char* showName, const char* clearName,
     QPushButton* clear = addButton(clearName, QStringLiteral("清空坐标"), 5280, 1620, 1425, 345);
     QPushButton* settings =
         addButton(settingsName, QStringLiteral("坐标设置"), 5280, 2100, 1425, 345);
-    connect(show, &QPushButton::clicked, this, [this] { shell_.showWindow(&shell_.form3()); });
+    connect(show, &QPushButton::clicked, this,
+            [this] { shell_.showWindow(&shell_.coordinateWindow()); });
     // Clearing redraws the plane in place; the coordinate window is not brought forward.
     connect(clear, &QPushButton::clicked, this, [this] {
-        shell_.form3().surface().clear();
-        shell_.form3().XY();
+        shell_.coordinateWindow().surface().clear();
+        shell_.coordinateWindow().XY();
     });
-    connect(settings, &QPushButton::clicked, this, [this] { shell_.showWindow(&shell_.form4()); });
+    connect(settings, &QPushButton::clicked, this,
+            [this] { shell_.showWindow(&shell_.settingsWindow()); });
 }
 
 void TabPage::makeTextRed(QWidget* widget) {

@@ -4,7 +4,7 @@
 #include "platform/QtDialogs.h"
 #include "platform/SingleInstance.h"
 #include "platform/SoundPlayer.h"
-#include "shell/Form1.h"
+#include "shell/MainWindow.h"
 #include "shell/Startup.h"
 
 #include <QApplication>
@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     zeto::SoundPlayer sound;
     zeto::Platform platform{dialogs, launcher, sound, zeto::ProgramFiles()};
     zeto::SingleInstance instance;
-    std::unique_ptr<zeto::Form1> form1 = zeto::startZeto(platform, instance);
-    if (!form1) return 0;
+    std::unique_ptr<zeto::MainWindow> mainWindow = zeto::startZeto(platform, instance);
+    if (!mainWindow) return 0;
     return app.exec();
 }

@@ -1,6 +1,6 @@
 #include "tools/SequencePage.h"
 
-#include "plane/Form4.h"
+#include "plane/SettingsWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/Twips.h"
 #include "platform/core/NumberText.h"
@@ -221,7 +221,7 @@ void SequencePage::previewComputed(bool geometric) {
     Shell& sh = shell();
     sh.startLamp();
     sh.setStatus(QStringLiteral("生成中..."));
-    const auto count = strictNumber(sh.form4().previewCountText());
+    const auto count = strictNumber(sh.settingsWindow().previewCountText());
     if (!count || *count > kMostListedTerms) return failPreview();
     QPointer<SequencePage> alive(this);
     const int run = previewRun_;
@@ -249,7 +249,7 @@ void SequencePage::previewCustom() {
     sh.shared().Zdysl = Zdytxgs_->text();
     sh.setStatus(QStringLiteral("生成中,请稍等..."));
     sh.startLamp();
-    const auto count = strictNumber(sh.form4().previewCountText());
+    const auto count = strictNumber(sh.settingsWindow().previewCountText());
     if (!count || *count > kMostFormulaTerms) return failPreview();
     const std::string formula = sh.shared().Zdysl.toStdString();
     for (double i = 1; i <= *count; ++i) {

@@ -2,8 +2,8 @@
 
 #include "FakeShell.h"
 
-#include "plane/Form4.h"
-#include "script/Class1.h"
+#include "plane/SettingsWindow.h"
+#include "script/FormulaCallbacks.h"
 #include "script/core/ScriptHost.h"
 #include "tools/CalculatorPage.h"
 #include "tools/SequencePage.h"
@@ -59,13 +59,13 @@ class CalcFixture : public ::testing::Test {
     }
 
     void setPreviewCount(const QString& text) {
-        auto* box = shell.form4().findChild<QLineEdit*>(QStringLiteral("SLYLN"));
+        auto* box = shell.settingsWindow().findChild<QLineEdit*>(QStringLiteral("SLYLN"));
         ASSERT_NE(box, nullptr);
         box->setText(text);
     }
 
     // Declared before the shell so that it outlives the engine holding it.
-    std::optional<Class1> callbacks;
+    std::optional<FormulaCallbacks> callbacks;
     FakeShell shell;
     CalculatorPage* calculator = nullptr;
     SequencePage* sequences = nullptr;

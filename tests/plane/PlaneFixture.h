@@ -3,8 +3,8 @@
 #include "FakeShell.h"
 #include "PlaneProbe.h"
 
-#include "plane/Form3.h"
-#include "plane/Form4.h"
+#include "plane/CoordinateWindow.h"
+#include "plane/SettingsWindow.h"
 #include "platform/DrawingSurface.h"
 
 #include <QCheckBox>
@@ -23,7 +23,10 @@ constexpr BgrColor kDefaultGrid = 0xFFE1DF;
 // A started plane: settings window first, then the coordinate window, as at program start.
 class PlaneFixture : public ::testing::Test {
   public:
-    PlaneFixture() : form4(shell.form4()), form3(shell.form3()), surface(form3.surface()) {}
+    PlaneFixture()
+        : form4(shell.settingsWindow()),
+          form3(shell.coordinateWindow()),
+          surface(form3.surface()) {}
 
     template <typename T>
     T* control(const char* name) {
@@ -68,8 +71,8 @@ class PlaneFixture : public ::testing::Test {
     }
 
     FakeShell shell;
-    Form4& form4;
-    Form3& form3;
+    SettingsWindow& form4;
+    CoordinateWindow& form3;
     DrawingSurface& surface;
 };
 

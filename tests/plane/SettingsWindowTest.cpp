@@ -258,4 +258,3 @@ TEST_F(SettingsWindow, HelpButtonOpensTheHelpPage) {
 
 }  // namespace
 }  // namespace zeto::test
-

@@ -53,12 +53,12 @@ TEST_F(ShellFixture, CalculatorStartsOnceForEveryRequest) {
     ASSERT_EQ(launcher.started.size(), 2);
     EXPECT_TRUE(launcher.started[0].endsWith("/data/calc.kvt"));
     EXPECT_TRUE(QFileInfo(launcher.started[0]).isExecutable());
-    EXPECT_EQ(launcher.folders[0], form1->files().folder());
+    EXPECT_EQ(launcher.folders[0], mainWindow->files().folder());
 }
 
 TEST_F(ShellFixture, CompletionSoundPlaysTheDataFile) {
-    form1->soundout();
-    form1->soundout();
+    mainWindow->soundout();
+    mainWindow->soundout();
     ASSERT_EQ(sound.played.size(), 2);
     EXPECT_TRUE(sound.played[0].endsWith("/data/out.kvt"));
     EXPECT_TRUE(QFileInfo::exists(sound.played[0]));
@@ -66,58 +66,58 @@ TEST_F(ShellFixture, CompletionSoundPlaysTheDataFile) {
 
 TEST_F(ShellFixture, LampAlternatesAndShowsItsIdlePictureWhenStopped) {
     auto* lamp = find<QLabel>("CC");
-    const QImage green = fileImage(form1->files(), "\\DATA\\G.kvt");
-    const QImage red = fileImage(form1->files(), "\\DATA\\R.kvt");
-    const QImage idle = fileImage(form1->files(), "\\DATA\\N.kvt");
+    const QImage green = fileImage(mainWindow->files(), "\\DATA\\G.kvt");
+    const QImage red = fileImage(mainWindow->files(), "\\DATA\\R.kvt");
+    const QImage idle = fileImage(mainWindow->files(), "\\DATA\\N.kvt");
     ASSERT_FALSE(green.isNull() || red.isNull() || idle.isNull());
     EXPECT_EQ(pictureOf(lamp), idle);
 
-    form1->startLamp();
+    mainWindow->startLamp();
     EXPECT_TRUE(find<QTimer>("Timerc1")->isActive());
-    form1->lamp().tick();
+    mainWindow->lamp().tick();
     EXPECT_EQ(pictureOf(lamp), green);
-    EXPECT_EQ(form1->shared().Cci, 2);
-    form1->lamp().tick();
+    EXPECT_EQ(mainWindow->shared().Cci, 2);
+    mainWindow->lamp().tick();
     EXPECT_EQ(pictureOf(lamp), red);
-    EXPECT_EQ(form1->shared().Cci, 1);
-    form1->lamp().tick();
+    EXPECT_EQ(mainWindow->shared().Cci, 1);
+    mainWindow->lamp().tick();
     EXPECT_EQ(pictureOf(lamp), green);
-    form1->stopLamp();
+    mainWindow->stopLamp();
     EXPECT_FALSE(find<QTimer>("Timerc1")->isActive());
     EXPECT_EQ(pictureOf(lamp), idle);
     // The phase carries over: the next task continues with the red picture.
-    form1->startLamp();
-    form1->lamp().tick();
+    mainWindow->startLamp();
+    mainWindow->lamp().tick();
     EXPECT_EQ(pictureOf(lamp), red);
-    form1->stopLamp();
+    mainWindow->stopLamp();
 }
 
 TEST_F(ShellFixture, LampTimerFiresWhileATaskYields) {
-    form1->startLamp();
-    const int before = form1->shared().Cci;
+    mainWindow->startLamp();
+    const int before = mainWindow->shared().Cci;
     QElapsedTimer clock;
     clock.start();
     int changes = 0;
     int last = before;
     while (changes < 2 && clock.elapsed() < 5000) {
-        form1->yieldToEvents();
-        if (form1->shared().Cci != last) {
-            last = form1->shared().Cci;
+        mainWindow->yieldToEvents();
+        if (mainWindow->shared().Cci != last) {
+            last = mainWindow->shared().Cci;
             ++changes;
         }
     }
-    form1->stopLamp();
+    mainWindow->stopLamp();
     EXPECT_GE(changes, 2);
 }
 
 TEST_F(ShellFixture, BannerAlternatesItsTwoPictures) {
     auto* banner = find<QLabel>("Picture1");
-    const QImage first = fileImage(form1->files(), "\\data\\sl.kvt");
-    const QImage second = fileImage(form1->files(), "\\data\\sl2.kvt");
+    const QImage first = fileImage(mainWindow->files(), "\\data\\sl.kvt");
+    const QImage second = fileImage(mainWindow->files(), "\\data\\sl2.kvt");
     EXPECT_EQ(pictureOf(banner), first);
-    form1->banner().tick();
+    mainWindow->banner().tick();
     EXPECT_EQ(pictureOf(banner), second);
-    form1->banner().tick();
+    mainWindow->banner().tick();
     EXPECT_EQ(pictureOf(banner), first);
     EXPECT_TRUE(banner->toolTip().startsWith("公司网站:"));
 }

@@ -15,10 +15,10 @@ class NumberCheckFixture : public ShellFixture {
   protected:
     void SetUp() override {
         ShellFixture::SetUp();
-        form1->show();
-        QApplication::setActiveWindow(form1.get());
+        mainWindow->show();
+        QApplication::setActiveWindow(mainWindow.get());
         find<QTabWidget>("SSTab1")->setCurrentIndex(1);
-        form1->findChild<FunctionPage*>()->selectKind("二次函数");
+        mainWindow->findChild<FunctionPage*>()->selectKind("二次函数");
         QCoreApplication::processEvents();
     }
 

@@ -17,11 +17,14 @@ using namespace zeto::test;
 
 namespace {
 
-QString visibleCaptions(Form1& form1, const char* captionPrefix, const char* fieldPrefix) {
+QString visibleCaptions(MainWindow& mainWindow, const char* captionPrefix,
+                        const char* fieldPrefix) {
     QStringList parts;
     for (int k = 1; k <= 3; ++k) {
-        auto* caption = form1.findChild<QLabel*>(QStringLiteral("%1%2").arg(captionPrefix).arg(k));
-        auto* field = form1.findChild<QLineEdit*>(QStringLiteral("%1%2").arg(fieldPrefix).arg(k));
+        auto* caption =
+            mainWindow.findChild<QLabel*>(QStringLiteral("%1%2").arg(captionPrefix).arg(k));
+        auto* field =
+            mainWindow.findChild<QLineEdit*>(QStringLiteral("%1%2").arg(fieldPrefix).arg(k));
         EXPECT_EQ(caption->isHidden(), field->isHidden()) << captionPrefix << k;
         parts.append(field->isHidden() ? QStringLiteral("-") : caption->text());
     }
@@ -50,13 +53,13 @@ TEST_F(ShellFixture, EveryFunctionKindConfiguresThePanel) {
         {"余切函数", 9, "Y=ctg(X)", "- - -", false},
         {"自定义函数", 10, "Y=", "- - -", true},
     };
-    auto* page = form1->findChild<FunctionPage*>();
+    auto* page = mainWindow->findChild<FunctionPage*>();
     ASSERT_NE(page, nullptr);
     for (const Row& row : rows) {
         page->selectKind(row.item);
-        EXPECT_EQ(form1->shared().funsort, row.funsort) << row.item.toStdString();
+        EXPECT_EQ(mainWindow->shared().funsort, row.funsort) << row.item.toStdString();
         EXPECT_EQ(find<QLabel>("JXS")->text(), row.caption);
-        EXPECT_EQ(visibleCaptions(*form1, "CXS", "XS"), row.fields) << row.item.toStdString();
+        EXPECT_EQ(visibleCaptions(*mainWindow, "CXS", "XS"), row.fields) << row.item.toStdString();
         EXPECT_EQ(!find<QLineEdit>("zdyjxs")->isHidden(), row.custom);
         EXPECT_EQ(!find<QLabel>("note")->isHidden(), row.custom);
         EXPECT_EQ(find<QCheckBox>("funchk")->isHidden(), row.custom);
@@ -64,7 +67,7 @@ TEST_F(ShellFixture, EveryFunctionKindConfiguresThePanel) {
 }
 
 TEST_F(ShellFixture, LogarithmKindWritesItsDefaultsEveryTime) {
-    auto* page = form1->findChild<FunctionPage*>();
+    auto* page = mainWindow->findChild<FunctionPage*>();
     auto* zy1 = find<QLineEdit>("zy1");
     auto* zy2 = find<QLineEdit>("zy2");
     auto* xs1 = find<QLineEdit>("XS1");
@@ -82,7 +85,7 @@ TEST_F(ShellFixture, LogarithmKindWritesItsDefaultsEveryTime) {
 }
 
 TEST_F(ShellFixture, HiddenFieldsKeepWhatWasTyped) {
-    auto* page = form1->findChild<FunctionPage*>();
+    auto* page = mainWindow->findChild<FunctionPage*>();
     page->selectKind("二次函数");
     find<QLineEdit>("XS3")->setText("-7");
     page->selectKind("正切函数");
@@ -106,18 +109,19 @@ TEST_F(ShellFixture, EveryCurveConfiguresThePanel) {
         {"抛物线1", "Y^2=2pX", "P= - -", true},
         {"抛物线2", "X^2=2pY", "P= - -", true},
     };
-    auto* page = form1->findChild<CurvePage*>();
+    auto* page = mainWindow->findChild<CurvePage*>();
     ASSERT_NE(page, nullptr);
     for (const Row& row : rows) {
         page->selectKind(row.item);
         EXPECT_EQ(find<QLabel>("QFC")->text(), row.caption);
-        EXPECT_EQ(visibleCaptions(*form1, "CQXS", "QXS"), row.fields) << row.item.toStdString();
+        EXPECT_EQ(visibleCaptions(*mainWindow, "CQXS", "QXS"), row.fields)
+            << row.item.toStdString();
         EXPECT_EQ(!find<QCheckBox>("quchk")->isHidden(), row.directrix);
     }
 }
 
 TEST_F(ShellFixture, DirectrixCheckKeepsItsStateWhileHidden) {
-    auto* page = form1->findChild<CurvePage*>();
+    auto* page = mainWindow->findChild<CurvePage*>();
     page->selectKind("椭圆");
     find<QCheckBox>("quchk")->setChecked(true);
     page->selectKind("直线");
@@ -126,8 +130,8 @@ TEST_F(ShellFixture, DirectrixCheckKeepsItsStateWhileHidden) {
 }
 
 TEST_F(ShellFixture, ColourSwatchesOpenOnTheirColourAndIgnoreCancel) {
-    auto* functionPage = form1->findChild<FunctionPage*>();
-    auto* curvePage = form1->findChild<CurvePage*>();
+    auto* functionPage = mainWindow->findChild<FunctionPage*>();
+    auto* curvePage = mainWindow->findChild<CurvePage*>();
     auto* tucolor = find<ColorSwatch>("tucolor");
     auto* qucolor = find<ColorSwatch>("qucolor");
     EXPECT_EQ(tucolor->color(), 0u);

@@ -1,7 +1,7 @@
 #include "ShellFixture.h"
 
-#include "plane/Form3.h"
-#include "plane/Form4.h"
+#include "plane/CoordinateWindow.h"
+#include "plane/SettingsWindow.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,16 +15,17 @@ TEST_F(ShellFixture, SavesPicturesOfEveryPageWhenAsked) {
     const QString folder = qEnvironmentVariable("ZETO_SCREENSHOT_DIR");
     if (folder.isEmpty()) GTEST_SKIP() << "set ZETO_SCREENSHOT_DIR to save pictures";
     QDir().mkpath(folder);
-    form1->show();
+    mainWindow->show();
     auto* tabs = find<QTabWidget>("SSTab1");
     for (int k = 0; k < tabs->count(); ++k) {
         tabs->setCurrentIndex(k);
         QCoreApplication::processEvents();
-        form1->grab().save(QDir(folder).filePath(QStringLiteral("form1-page%1.png").arg(k + 1)));
+        mainWindow->grab().save(
+            QDir(folder).filePath(QStringLiteral("mainWindow-page%1.png").arg(k + 1)));
     }
-    form1->showCoordinateWindow();
-    form1->showSettingsWindow();
+    mainWindow->showCoordinateWindow();
+    mainWindow->showSettingsWindow();
     QCoreApplication::processEvents();
-    form1->form3().grab().save(QDir(folder).filePath("form3.png"));
-    form1->form4().grab().save(QDir(folder).filePath("form4.png"));
+    mainWindow->coordinateWindow().grab().save(QDir(folder).filePath("form3.png"));
+    mainWindow->settingsWindow().grab().save(QDir(folder).filePath("form4.png"));
 }

@@ -5,7 +5,7 @@
 #include "platform/Launcher.h"
 #include "platform/Platform.h"
 #include "platform/SoundPlayer.h"
-#include "shell/Form1.h"
+#include "shell/MainWindow.h"
 
 #include <QStringList>
 
@@ -38,13 +38,13 @@ class ShellFixture : public ::testing::Test {
   protected:
     void SetUp() override {
         platform = std::make_unique<Platform>(Platform{dialogs, launcher, sound, ProgramFiles()});
-        form1 = std::make_unique<Form1>(*platform);
+        mainWindow = std::make_unique<MainWindow>(*platform);
     }
-    void TearDown() override { form1.reset(); }
+    void TearDown() override { mainWindow.reset(); }
 
     template <typename T>
     T* find(const char* name) {
-        T* found = form1->findChild<T*>(QLatin1String(name));
+        T* found = mainWindow->findChild<T*>(QLatin1String(name));
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
@@ -53,7 +53,7 @@ class ShellFixture : public ::testing::Test {
     RecordingLauncher launcher;
     RecordingSound sound;
     std::unique_ptr<Platform> platform;
-    std::unique_ptr<Form1> form1;
+    std::unique_ptr<MainWindow> mainWindow;
 };
 
 }  // namespace zeto::test

@@ -4,7 +4,7 @@
 #include "platform/Platform.h"
 #include "platform/SingleInstance.h"
 #include "platform/SoundPlayer.h"
-#include "shell/Form1.h"
+#include "shell/MainWindow.h"
 #include "shell/Startup.h"
 
 #include <QCoreApplication>
@@ -66,8 +66,8 @@ TEST(SingleInstance, SecondProcessIsRefusedWithTheMessage) {
     Launcher launcher;
     SoundPlayer sound;
     Platform platform{dialogs, launcher, sound, ProgramFiles()};
-    std::unique_ptr<Form1> form1 = startZeto(platform, second);
-    EXPECT_EQ(form1, nullptr);
+    std::unique_ptr<MainWindow> mainWindow = startZeto(platform, second);
+    EXPECT_EQ(mainWindow, nullptr);
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(dialogs.messages[0].text, "程序已运行");
     EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::None);
@@ -96,8 +96,8 @@ TEST(SingleInstance, FirstStartShowsTheMainWindow) {
     Launcher launcher;
     SoundPlayer sound;
     Platform platform{dialogs, launcher, sound, ProgramFiles()};
-    std::unique_ptr<Form1> form1 = startZeto(platform, instance);
-    ASSERT_NE(form1, nullptr);
-    EXPECT_TRUE(form1->isVisible());
+    std::unique_ptr<MainWindow> mainWindow = startZeto(platform, instance);
+    ASSERT_NE(mainWindow, nullptr);
+    EXPECT_TRUE(mainWindow->isVisible());
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }

@@ -1,7 +1,7 @@
 #include "ShellFixture.h"
 
-#include "plane/Form3.h"
-#include "plane/Form4.h"
+#include "plane/CoordinateWindow.h"
+#include "plane/SettingsWindow.h"
 #include "platform/Twips.h"
 
 #include <QAction>
@@ -33,8 +33,8 @@ bool shown(QWidget* w) {
 }  // namespace
 
 TEST_F(ShellFixture, StartsWithFirstPageAndReadyStatus) {
-    EXPECT_EQ(form1->objectName(), "Form1");
-    EXPECT_EQ(form1->windowTitle(), "ZETO");
+    EXPECT_EQ(mainWindow->objectName(), "Form1");
+    EXPECT_EQ(mainWindow->windowTitle(), "ZETO");
     auto* tabs = find<QTabWidget>("SSTab1");
     ASSERT_NE(tabs, nullptr);
     ASSERT_EQ(tabs->count(), 6);
@@ -44,11 +44,11 @@ TEST_F(ShellFixture, StartsWithFirstPageAndReadyStatus) {
     EXPECT_EQ(tabs->currentIndex(), 0);
     EXPECT_EQ(find<QLabel>("status")->text(), "就绪");
     EXPECT_EQ(find<QLabel>("Label1")->text(), "状态:");
-    EXPECT_EQ(form1->client()->size(), QSize(480, 332));
+    EXPECT_EQ(mainWindow->client()->size(), QSize(480, 332));
 }
 
 TEST_F(ShellFixture, SharedVariablesHoldTheirStartValues) {
-    const SharedState& s = form1->shared();
+    const SharedState& s = mainWindow->shared();
     EXPECT_FALSE(s.EXITZETO);
     EXPECT_EQ(s.sl, 10);
     EXPECT_EQ(s.bl, 2);
@@ -56,18 +56,18 @@ TEST_F(ShellFixture, SharedVariablesHoldTheirStartValues) {
     EXPECT_EQ(s.Cci, 1);
     // "正常" shows in the fineness list while the step is still pi/1000, as start-up leaves it.
     EXPECT_FLOAT_EQ(s.JXD, static_cast<float>(3.1415926535 / 1000));
-    auto* dpi = form1->form4().findChild<QComboBox*>("dpi");
+    auto* dpi = mainWindow->settingsWindow().findChild<QComboBox*>("dpi");
     ASSERT_NE(dpi, nullptr);
     EXPECT_EQ(dpi->currentText(), "正常");
-    EXPECT_EQ(form1->form4().findChild<QComboBox*>("bold")->currentText(), "粗");
+    EXPECT_EQ(mainWindow->settingsWindow().findChild<QComboBox*>("bold")->currentText(), "粗");
 }
 
 TEST_F(ShellFixture, PlaneWindowsExistHiddenWithTheirNames) {
-    EXPECT_EQ(form1->form3().objectName(), "Form3");
-    EXPECT_EQ(form1->form4().objectName(), "Form4");
-    EXPECT_TRUE(form1->form3().isHidden());
-    EXPECT_TRUE(form1->form4().isHidden());
-    EXPECT_NE(form1->form3().findChild<QWidget*>("Picture1"), nullptr);
+    EXPECT_EQ(mainWindow->coordinateWindow().objectName(), "Form3");
+    EXPECT_EQ(mainWindow->settingsWindow().objectName(), "Form4");
+    EXPECT_TRUE(mainWindow->coordinateWindow().isHidden());
+    EXPECT_TRUE(mainWindow->settingsWindow().isHidden());
+    EXPECT_NE(mainWindow->coordinateWindow().findChild<QWidget*>("Picture1"), nullptr);
 }
 
 TEST_F(ShellFixture, MenusCarryTheirItemsInOrder) {
@@ -83,7 +83,7 @@ TEST_F(ShellFixture, MenusCarryTheirItemsInOrder) {
          "帮助(&H)",
          {"toppic:帮助主题", "web:公司网站", "email:作者信箱", "line:", "ABOUT:关于ZETO"}},
     };
-    QList<QAction*> top = form1->menuBar()->actions();
+    QList<QAction*> top = mainWindow->menuBar()->actions();
     ASSERT_EQ(top.size(), 3);
     for (int k = 0; k < 3; ++k) {
         QMenu* menu = top[k]->menu();
@@ -117,7 +117,7 @@ TEST_F(ShellFixture, ToolButtonsSitInARowWithTheirTips) {
 }
 
 TEST_F(ShellFixture, PagesPlaceTheirControlsRelativeToTheTabControl) {
-    form1->show();
+    mainWindow->show();
     QCoreApplication::processEvents();
     auto* tabs = find<QTabWidget>("SSTab1");
     EXPECT_EQ(tabs->geometry(), twipsRect(120, 610, 6975, 4020));
@@ -209,16 +209,20 @@ TEST_F(ShellFixture, EveryDesignedControlIsFoundByName) {
     const QString names = QStringLiteral(
         "CC CLXS1 CLXS2 CLXS3 CQXS1 CQXS2 CQXS3 CXS1 CXS2 CXS3 Command1 Command2 Command3 Command4 "
         "Command5 Command6 Command7 Command8 Command9 Command10 Command11 Command12 Command13 "
-        "Command14 Command15 Command16 Command17 Command18 Frame1 Frame2 Frame3 Frame4 Frame5 Frame6 "
+        "Command14 Command15 Command16 Command17 Command18 Frame1 Frame2 Frame3 Frame4 Frame5 "
+        "Frame6 "
         "Frame7 Frame8 Frame9 Frame10 Frame11 Frame12 Frame13 Frame14 Frame15 Frame16 Fsqr Image1 "
         "Image2 Image3 Image4 Image5 Image6 JXS LXS1 LXS2 LXS3 Label1 Label2 Label3 Label4 Label5 "
-        "Label6 Label7 Label8 Label9 Label10 Label11 Label12 Label13 Label14 Label15 Label16 Label17 "
+        "Label6 Label7 Label8 Label9 Label10 Label11 Label12 Label13 Label14 Label15 Label16 "
+        "Label17 "
         "Label18 Label19 Label20 Label21 Label23 Label24 Label25 Label26 Line1 Line2 Line3 Line4 "
         "Line5 Line6 Line7 Line8 Line9 QFC QXS1 QXS2 QXS3 SLEXP SUM Sumn TXGS Timer1 Timerc1 "
         "Txtscript XS1 XS2 XS3 Zdytxgs dage fline fline2 fsort funchk fxs1 fxs2 fxs3 jie1fm jie1h "
-        "jie1m jie1n jie2fm jie2h jie2m jie2n jj1 jj2 jqz mm nn note note2 plus quchk qucolor qusort "
-        "slsort spec sqrx status tucolor txtrlt txtshi zdyjxs zy1 zy2 FlatBttn1 FlatBttn2 FlatBttn3 "
+        "jie1m jie1n jie2fm jie2h jie2m jie2n jj1 jj2 jqz mm nn note note2 plus quchk qucolor "
+        "qusort "
+        "slsort spec sqrx status tucolor txtrlt txtshi zdyjxs zy1 zy2 FlatBttn1 FlatBttn2 "
+        "FlatBttn3 "
         "FlatBttn4 FlatBttn5 FlatBttn6 Picture1 SSTab1");
     for (const QString& name : names.split(QLatin1Char(' ')))
-        EXPECT_EQ(form1->findChildren<QObject*>(name).size(), 1) << name.toStdString();
+        EXPECT_EQ(mainWindow->findChildren<QObject*>(name).size(), 1) << name.toStdString();
 }

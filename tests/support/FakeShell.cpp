@@ -1,7 +1,7 @@
 #include "FakeShell.h"
 
-#include "plane/Form3.h"
-#include "plane/Form4.h"
+#include "plane/CoordinateWindow.h"
+#include "plane/SettingsWindow.h"
 #include "platform/DrawingSurface.h"
 #include "script/core/ScriptHost.h"
 
@@ -15,8 +15,8 @@ FakeShell::FakeShell() {
 
 FakeShell::~FakeShell() {
     state.EXITZETO = true;
-    form3_.reset();
-    form4_.reset();
+    coordinateWindow_.reset();
+    settingsWindow_.reset();
 }
 
 void FakeShell::setStatus(const QString& text) {
@@ -40,19 +40,19 @@ bool FakeShell::yieldToEvents() {
     return !state.EXITZETO;
 }
 
-Form4& FakeShell::form4() {
-    if (!form4_) form4_ = std::make_unique<Form4>(*this);
-    return *form4_;
+SettingsWindow& FakeShell::settingsWindow() {
+    if (!settingsWindow_) settingsWindow_ = std::make_unique<SettingsWindow>(*this);
+    return *settingsWindow_;
 }
 
-Form3& FakeShell::form3() {
-    if (!form3_) {
-        form4();
+CoordinateWindow& FakeShell::coordinateWindow() {
+    if (!coordinateWindow_) {
+        settingsWindow();
         state.bl = 2;
-        form3_ = std::make_unique<Form3>(*this);
-        form3_->surface().setDrawWidth(2);
+        coordinateWindow_ = std::make_unique<CoordinateWindow>(*this);
+        coordinateWindow_->surface().setDrawWidth(2);
     }
-    return *form3_;
+    return *coordinateWindow_;
 }
 
 script::ScriptHost& FakeShell::scriptHost() {

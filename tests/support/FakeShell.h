@@ -35,8 +35,8 @@ class FakeShell : public Shell {
     void soundout() override { ++sounds; }
     bool yieldToEvents() override;
     bool closing() const override { return state.EXITZETO; }
-    Form3& form3() override;
-    Form4& form4() override;
+    CoordinateWindow& coordinateWindow() override;
+    SettingsWindow& settingsWindow() override;
     script::ScriptHost& scriptHost() override;
     void showWindow(QWidget* window) override;
     void openHelp() override { ++helpRequests; }
@@ -55,8 +55,8 @@ class FakeShell : public Shell {
     int helpRequests = 0;
 
   private:
-    std::unique_ptr<Form4> form4_;
-    std::unique_ptr<Form3> form3_;
+    std::unique_ptr<SettingsWindow> settingsWindow_;
+    std::unique_ptr<CoordinateWindow> coordinateWindow_;
     std::unique_ptr<script::ScriptHost> host_;
 };
 

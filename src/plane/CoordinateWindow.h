@@ -13,12 +13,12 @@ class Shell;
 
 // The coordinate window "ZETO-坐标": one drawing surface `Picture1` addressed in plane
 // coordinates, and the procedures every plotting routine draws with.
-class Form3 : public PlaneWindow {
+class CoordinateWindow : public PlaneWindow {
     Q_OBJECT
   public:
     // Runs the window's load steps (centring, surface set-up, first XY) without showing it.
     // The settings window must exist already: the plane is drawn from its settings.
-    explicit Form3(Shell& shell, QWidget* parent = nullptr);
+    explicit CoordinateWindow(Shell& shell, QWidget* parent = nullptr);
 
     DrawingSurface& surface();
 

@@ -1,6 +1,6 @@
-#include "plane/Form4.h"
+#include "plane/SettingsWindow.h"
 
-#include "plane/Form3.h"
+#include "plane/CoordinateWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/DrawingSurface.h"
 #include "platform/FocusLossWatcher.h"
@@ -66,7 +66,7 @@ void addRow(QGridLayout* grid, int row, const QString& caption, QWidget* control
 
 }  // namespace
 
-Form4::Form4(Shell& shell, QWidget* parent) : PlaneWindow(shell, parent) {
+SettingsWindow::SettingsWindow(Shell& shell, QWidget* parent) : PlaneWindow(shell, parent) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("系统设置"));
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
@@ -95,7 +95,7 @@ Form4::Form4(Shell& shell, QWidget* parent) : PlaneWindow(shell, parent) {
     tabs_->setCurrentIndex(0);
 }
 
-QWidget* Form4::buildPlaneTab() {
+QWidget* SettingsWindow::buildPlaneTab() {
     auto* page = new QWidget;
 
     auto* lines = named(new QGroupBox(QStringLiteral("线条相关"), page), "Frame1");
@@ -167,7 +167,7 @@ QWidget* Form4::buildPlaneTab() {
     return page;
 }
 
-QWidget* Form4::buildSequenceTab() {
+QWidget* SettingsWindow::buildSequenceTab() {
     auto* page = new QWidget;
     auto* preview = named(new QGroupBox(QStringLiteral("数列预览"), page), "Frame4");
     SLYLN_ = named(new QLineEdit(QStringLiteral("100"), preview), "SLYLN");
@@ -182,7 +182,7 @@ QWidget* Form4::buildSequenceTab() {
     return page;
 }
 
-void Form4::connectHandlers() {
+void SettingsWindow::connectHandlers() {
     connect(bold_, &QComboBox::activated, this, [this] { bold_Click(); });
     connect(dpi_, &QComboBox::activated, this, [this] { dpi_Click(); });
     connect(opnet_, &QCheckBox::toggled, this, [this] { redrawPlane(); });
@@ -199,53 +199,53 @@ void Form4::connectHandlers() {
     connect(Command2_, &QPushButton::clicked, this, [this] { Command2_Click(); });
 }
 
-bool Form4::lineMethod() const {
+bool SettingsWindow::lineMethod() const {
     return Oplxf_->isChecked();
 }
-QString Form4::previewCountText() const {
+QString SettingsWindow::previewCountText() const {
     return SLYLN_->text();
 }
-bool Form4::gridShown() const {
+bool SettingsWindow::gridShown() const {
     return opnet_->isChecked();
 }
-bool Form4::labelsShown() const {
+bool SettingsWindow::labelsShown() const {
     return kd_->isChecked();
 }
-BgrColor Form4::axisColor() const {
+BgrColor SettingsWindow::axisColor() const {
     return zbcolor_->color();
 }
-BgrColor Form4::gridColor() const {
+BgrColor SettingsWindow::gridColor() const {
     return wgcolor_->color();
 }
-BgrColor Form4::backgroundColor() const {
+BgrColor SettingsWindow::backgroundColor() const {
     return bgcolor_->color();
 }
 
-void Form4::selectBold(const QString& item) {
+void SettingsWindow::selectBold(const QString& item) {
     const int index = bold_->findText(item);
     if (index < 0) return;
     bold_->setCurrentIndex(index);
     bold_Click();
 }
 
-void Form4::selectDpi(const QString& item) {
+void SettingsWindow::selectDpi(const QString& item) {
     const int index = dpi_->findText(item);
     if (index < 0) return;
     dpi_->setCurrentIndex(index);
     dpi_Click();
 }
 
-void Form4::bold_Click() {
+void SettingsWindow::bold_Click() {
     const QString item = bold_->currentText();
     int width = 0;
     if (item == QStringLiteral("粗")) width = 2;
     if (item == QStringLiteral("细")) width = 1;
     if (width == 0) return;
     shell_.shared().bl = width;
-    shell_.form3().surface().setDrawWidth(width);
+    shell_.coordinateWindow().surface().setDrawWidth(width);
 }
 
-void Form4::dpi_Click() {
+void SettingsWindow::dpi_Click() {
     const QString item = dpi_->currentText();
     for (const Fineness& f : kFineness) {
         if (item == QString::fromUtf8(f.item)) {
@@ -256,16 +256,16 @@ void Form4::dpi_Click() {
     }
 }
 
-void Form4::colorSwatch_Click(ColorSwatch* swatch) {
+void SettingsWindow::colorSwatch_Click(ColorSwatch* swatch) {
     const std::optional<QColor> chosen = shell_.dialogs().chooseColor(this, swatch->qcolor());
     // A cancelled dialog leaves the setting, and therefore the plane, as it was.
     if (!chosen) return;
     swatch->setColor(bgrFromColor(*chosen));
-    if (swatch == bgcolor_) shell_.form3().surface().setBackColor(swatch->color());
+    if (swatch == bgcolor_) shell_.coordinateWindow().surface().setBackColor(swatch->color());
     redrawPlane();
 }
 
-void Form4::txtsl_LostFocus() {
+void SettingsWindow::txtsl_LostFocus() {
     const QString text = txtsl_->text();
     const double v = leadingNumber(text);
     if (text.isEmpty() || v > 20 || v < 5 || v != std::fabs(v) || v != std::floor(v)) {
@@ -277,22 +277,22 @@ void Form4::txtsl_LostFocus() {
     redrawPlane();
 }
 
-void Form4::resizeOption_Click(QSize sizeTwips) {
-    shell_.form3().resizePlane(sizeTwips.width(), sizeTwips.height());
+void SettingsWindow::resizeOption_Click(QSize sizeTwips) {
+    shell_.coordinateWindow().resizePlane(sizeTwips.width(), sizeTwips.height());
 }
 
-void Form4::SLYLN_LostFocus() {
+void SettingsWindow::SLYLN_LostFocus() {
     if (isNumeric(SLYLN_->text())) return;
     shell_.dialogs().message(this, QStringLiteral("请输入数字"), Dialogs::Icon::None);
     SLYLN_->setFocus(Qt::OtherFocusReason);
 }
 
-void Form4::Command2_Click() {
+void SettingsWindow::Command2_Click() {
     shell_.openHelp();
 }
 
-void Form4::redrawPlane() {
-    shell_.form3().XY();
+void SettingsWindow::redrawPlane() {
+    shell_.coordinateWindow().XY();
 }
 
 }  // namespace zeto

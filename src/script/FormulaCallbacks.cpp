@@ -1,7 +1,7 @@
-#include "script/Class1.h"
+#include "script/FormulaCallbacks.h"
 
-#include "plane/Form3.h"
-#include "plane/Form4.h"
+#include "plane/CoordinateWindow.h"
+#include "plane/SettingsWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/DrawingSurface.h"
 #include "platform/core/NumberText.h"
@@ -59,9 +59,9 @@ QString valueText(const script::Value& value) {
 
 }  // namespace
 
-Class1::Class1(Shell& shell) : shell_(shell) {}
+FormulaCallbacks::FormulaCallbacks(Shell& shell) : shell_(shell) {}
 
-void Class1::call(std::string_view method, const std::vector<script::Value>& args) {
+void FormulaCallbacks::call(std::string_view method, const std::vector<script::Value>& args) {
     auto expect = [&](size_t count) {
         if (args.size() != count)
             throw VbError(VbError::WrongArgumentCount,
@@ -85,22 +85,22 @@ void Class1::call(std::string_view method, const std::vector<script::Value>& arg
     }
 }
 
-QPlainTextEdit* Class1::txtrlt() {
+QPlainTextEdit* FormulaCallbacks::txtrlt() {
     return lookUp(txtrlt_, shell_, "txtrlt");
 }
-QListWidget* Class1::SLEXP() {
+QListWidget* FormulaCallbacks::SLEXP() {
     return lookUp(SLEXP_, shell_, "SLEXP");
 }
-QLabel* Class1::SUM() {
+QLabel* FormulaCallbacks::SUM() {
     return lookUp(SUM_, shell_, "SUM");
 }
 
-BgrColor Class1::graphColor() {
+BgrColor FormulaCallbacks::graphColor() {
     ColorSwatch* swatch = lookUp(tucolor_, shell_, "tucolor");
     return swatch ? swatch->color() : 0;
 }
 
-void Class1::SS(const script::Value& Z) {
+void FormulaCallbacks::SS(const script::Value& Z) {
     QPlainTextEdit& box = required(txtrlt());
     QString s = valueText(Z);
     // A number never comes out as ".5" here, but a value the script built as text may.
@@ -109,28 +109,28 @@ void Class1::SS(const script::Value& Z) {
     box.setPlainText(QLatin1Char('=') + s + QLatin1String("\r\n") + box.toPlainText());
 }
 
-void Class1::sl(const script::Value& Z) {
+void FormulaCallbacks::sl(const script::Value& Z) {
     required(SLEXP()).addItem(valueText(Z));
 }
 
-void Class1::slsum(const script::Value& Z) {
+void FormulaCallbacks::slsum(const script::Value& Z) {
     QLabel& label = required(SUM());
     double sum = leadingNumber(label.text()) + defined(Z).toNumber();
     if (!std::isfinite(sum)) throw VbError(VbError::Overflow, "Overflow");
     label.setText(numberText(sum));
 }
 
-void Class1::fcf(const script::Value& Z, const script::Value& Z1) {
+void FormulaCallbacks::fcf(const script::Value& Z, const script::Value& Z1) {
     try {
         double y = Z.toNumber();
         if (y > 20 || y < -20) return;
         const double x = shell_.shared().ZBL;
         const BgrColor color = graphColor();
-        if (shell_.form4().lineMethod()) {
-            shell_.form3().surface().line(toSingle(x), toSingle(y), toSingle(x + 0.01),
-                                          toSingle(Z1.toNumber()), color);
+        if (shell_.settingsWindow().lineMethod()) {
+            shell_.coordinateWindow().surface().line(toSingle(x), toSingle(y), toSingle(x + 0.01),
+                                                     toSingle(Z1.toNumber()), color);
         } else {
-            shell_.form3().DrawDot(x, y, color);
+            shell_.coordinateWindow().DrawDot(x, y, color);
         }
     } catch (const std::exception&) {
         shell_.dialogs().message(shell_.mainWidget(),

@@ -1,6 +1,6 @@
-#include "plane/Form3.h"
+#include "plane/CoordinateWindow.h"
 
-#include "plane/Form4.h"
+#include "plane/SettingsWindow.h"
 #include "platform/DrawingSurface.h"
 #include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
@@ -22,7 +22,7 @@ constexpr BgrColor kBlack = 0x000000;
 
 }  // namespace
 
-Form3::Form3(Shell& shell, QWidget* parent)
+CoordinateWindow::CoordinateWindow(Shell& shell, QWidget* parent)
     : PlaneWindow(shell, parent), surface_(new DrawingSurface(this)) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("ZETO-坐标"));
@@ -31,15 +31,15 @@ Form3::Form3(Shell& shell, QWidget* parent)
     // Load steps.
     fitSurface(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     centreOnScreen(this);
-    surface_->setBackColor(shell_.form4().backgroundColor());
+    surface_->setBackColor(shell_.settingsWindow().backgroundColor());
     XY();
 }
 
-DrawingSurface& Form3::surface() {
+DrawingSurface& CoordinateWindow::surface() {
     return *surface_;
 }
 
-void Form3::fitSurface(int widthPixels, int heightPixels) {
+void CoordinateWindow::fitSurface(int widthPixels, int heightPixels) {
     // The window is only resized through the size options, never by its frame: the plane
     // is drawn for one surface size and is not redrawn on a drag.
     setFixedSize(widthPixels, heightPixels);
@@ -47,15 +47,15 @@ void Form3::fitSurface(int widthPixels, int heightPixels) {
     surface_->fitImageToWidget();
 }
 
-void Form3::resizePlane(int widthTwips, int heightTwips) {
+void CoordinateWindow::resizePlane(int widthTwips, int heightTwips) {
     setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
     fitSurface(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
     XY();
 }
 
-void Form3::XY() {
+void CoordinateWindow::XY() {
     const int L = shell_.shared().sl;
-    const Form4& settings = shell_.form4();
+    const SettingsWindow& settings = shell_.settingsWindow();
     DrawingSurface& p = *surface_;
 
     p.setDrawWidth(1);
@@ -98,11 +98,11 @@ void Form3::XY() {
     p.setDrawWidth(bl == 2 ? 2 : 1);
 }
 
-void Form3::DrawDot(double Px, double Py, BgrColor color) {
+void CoordinateWindow::DrawDot(double Px, double Py, BgrColor color) {
     surface_->pset(Px, Py, color);
 }
 
-void Form3::PrintWord(double x, double Y, const QString& Word, const QString& color) {
+void CoordinateWindow::PrintWord(double x, double Y, const QString& Word, const QString& color) {
     const double value = std::nearbyint(leadingNumber(color));
     if (!(value >= std::numeric_limits<std::int32_t>::min() &&
           value <= std::numeric_limits<std::int32_t>::max())) {

@@ -1,9 +1,9 @@
-#include "shell/Form1.h"
+#include "shell/MainWindow.h"
 
 #include "curves/CurvePage.h"
 #include "functions/FunctionPage.h"
-#include "plane/Form3.h"
-#include "plane/Form4.h"
+#include "plane/CoordinateWindow.h"
+#include "plane/SettingsWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/DrawingSurface.h"
 #include "platform/Launcher.h"
@@ -11,11 +11,11 @@
 #include "platform/SoundPlayer.h"
 #include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
-#include "script/Class1.h"
+#include "script/FormulaCallbacks.h"
 #include "script/core/ScriptHost.h"
+#include "shell/AboutWindow.h"
 #include "shell/ActivityLamp.h"
 #include "shell/Banner.h"
-#include "shell/FrmAbout.h"
 #include "shell/Links.h"
 #include "shell/NumberCheck.h"
 #include "tools/CalculatorPage.h"
@@ -35,7 +35,7 @@
 
 namespace zeto {
 
-Form1::Form1(Platform& platform, QWidget* parent)
+MainWindow::MainWindow(Platform& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform), SC_(std::make_unique<script::ScriptHost>()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("ZETO"));
@@ -53,18 +53,18 @@ Form1::Form1(Platform& platform, QWidget* parent)
     load();
 }
 
-Form1::~Form1() {
+MainWindow::~MainWindow() {
     // The plane windows read the shared state while they go; mark the program as closing first.
     state_.EXITZETO = true;
-    form3_.reset();
-    form4_.reset();
+    coordinateWindow_.reset();
+    settingsWindow_.reset();
 }
 
-void Form1::buildMenus() {
+void MainWindow::buildMenus() {
     struct Item {
         const char* name;
         QString caption;
-        void (Form1::*action)();
+        void (MainWindow::*action)();
     };
     auto addMenu = [this](const char* name, const QString& title,
                           std::initializer_list<Item> items) {
@@ -79,37 +79,37 @@ void Form1::buildMenus() {
         }
     };
     addMenu("sys", QStringLiteral("系统(&S)"),
-            {{"config", QStringLiteral("系统设置"), &Form1::showSettingsWindow},
+            {{"config", QStringLiteral("系统设置"), &MainWindow::showSettingsWindow},
              {"hypen", QStringLiteral("-"), nullptr},
-             {"EXIT", QStringLiteral("退出ZETO"), &Form1::exitNow}});
+             {"EXIT", QStringLiteral("退出ZETO"), &MainWindow::exitNow}});
     addMenu("tools", QStringLiteral("工具(&T)"),
-            {{"calc", QStringLiteral("计算器"), &Form1::startCalculator}});
+            {{"calc", QStringLiteral("计算器"), &MainWindow::startCalculator}});
     addMenu("help", QStringLiteral("帮助(&H)"),
-            {{"toppic", QStringLiteral("帮助主题"), &Form1::openHelp},
-             {"web", QStringLiteral("公司网站"), &Form1::openWebPage},
-             {"email", QStringLiteral("作者信箱"), &Form1::writeMail},
+            {{"toppic", QStringLiteral("帮助主题"), &MainWindow::openHelp},
+             {"web", QStringLiteral("公司网站"), &MainWindow::openWebPage},
+             {"email", QStringLiteral("作者信箱"), &MainWindow::writeMail},
              {"line", QStringLiteral("-"), nullptr},
-             {"ABOUT", QStringLiteral("关于ZETO"), &Form1::showAbout}});
+             {"ABOUT", QStringLiteral("关于ZETO"), &MainWindow::showAbout}});
 }
 
-void Form1::buildToolButtons(QWidget* client) {
+void MainWindow::buildToolButtons(QWidget* client) {
     struct Button {
         const char* name;
         QString tip;
         const char* icon;
         int left;
         int top;
-        void (Form1::*action)();
+        void (MainWindow::*action)();
     };
     const Button buttons[] = {
-        {"FlatBttn1", QStringLiteral("计算器"), "calc.png", 120, 45, &Form1::startCalculator},
+        {"FlatBttn1", QStringLiteral("计算器"), "calc.png", 120, 45, &MainWindow::startCalculator},
         {"FlatBttn2", QStringLiteral("查看坐标"), "plane.png", 700, 40,
-         &Form1::showCoordinateWindow},
+         &MainWindow::showCoordinateWindow},
         {"FlatBttn3", QStringLiteral("系统设置"), "settings.png", 1320, 40,
-         &Form1::showSettingsWindow},
-        {"FlatBttn4", QStringLiteral("公司网站"), "web.png", 1920, 40, &Form1::openWebPage},
-        {"FlatBttn5", QStringLiteral("系统帮助"), "help.png", 2520, 40, &Form1::openHelp},
-        {"FlatBttn6", QStringLiteral("关于系统"), "about.png", 3120, 40, &Form1::showAbout},
+         &MainWindow::showSettingsWindow},
+        {"FlatBttn4", QStringLiteral("公司网站"), "web.png", 1920, 40, &MainWindow::openWebPage},
+        {"FlatBttn5", QStringLiteral("系统帮助"), "help.png", 2520, 40, &MainWindow::openHelp},
+        {"FlatBttn6", QStringLiteral("关于系统"), "about.png", 3120, 40, &MainWindow::showAbout},
     };
     for (const Button& b : buttons) {
         auto* button = new QToolButton(client);
@@ -136,7 +136,7 @@ void Form1::buildToolButtons(QWidget* client) {
     showPicture(strip, files().path(QStringLiteral("\\data\\strip.png")));
 }
 
-void Form1::buildStatusLine(QWidget* client) {
+void MainWindow::buildStatusLine(QWidget* client) {
     CC_ = new QLabel(client);
     CC_->setObjectName(QStringLiteral("CC"));
     placeTwips(CC_, 0, 4560, 480, 480);
@@ -158,7 +158,7 @@ void Form1::buildStatusLine(QWidget* client) {
     showPicture(mark, files().path(QStringLiteral("\\data\\mark.png")));
 }
 
-void Form1::buildPages(QWidget* client) {
+void MainWindow::buildPages(QWidget* client) {
     SSTab1_ = new QTabWidget(client);
     SSTab1_->setObjectName(QStringLiteral("SSTab1"));
     placeTwips(SSTab1_, 120, 610, 6975, 4020);
@@ -187,15 +187,15 @@ void Form1::buildPages(QWidget* client) {
     NumberCheck::install(*this, SSTab1_);
 }
 
-void Form1::load() {
+void MainWindow::load() {
     state_.sl = 10;
     centreOnScreen(this);
 
-    form4_ = std::make_unique<Form4>(*this);
-    form4_->selectBold(QStringLiteral("粗"));
+    settingsWindow_ = std::make_unique<SettingsWindow>(*this);
+    settingsWindow_->selectBold(QStringLiteral("粗"));
 
     state_.bl = 2;
-    form3().surface().setDrawWidth(2);
+    coordinateWindow().surface().setDrawWidth(2);
 
     sequencePage_->selectKind(QStringLiteral("等差数列"));
     functionPage_->selectKind(QStringLiteral("一次函数"));
@@ -205,110 +205,110 @@ void Form1::load() {
     state_.EXITZETO = false;
     SSTab1_->setCurrentIndex(0);
 
-    Myobj_ = std::make_unique<Class1>(*this);
+    Myobj_ = std::make_unique<FormulaCallbacks>(*this);
     SC_->AddObject("OBJsc", Myobj_.get());
 
-    form4_->selectDpi(QStringLiteral("正常"));
+    settingsWindow_->selectDpi(QStringLiteral("正常"));
     state_.JXD = toSingle(3.1415926535 / 1000);
     state_.Cci = 1;
 }
 
-void Form1::setStatus(const QString& text) {
+void MainWindow::setStatus(const QString& text) {
     status_->setText(text);
 }
 
-QString Form1::statusText() const {
+QString MainWindow::statusText() const {
     return status_->text();
 }
 
-void Form1::startLamp() {
+void MainWindow::startLamp() {
     lamp_->start();
 }
 
-void Form1::stopLamp() {
+void MainWindow::stopLamp() {
     lamp_->stop();
 }
 
-void Form1::soundout() {
+void MainWindow::soundout() {
     platform_.sound.play(files().path(Links::completionSound()));
 }
 
-bool Form1::yieldToEvents() {
+bool MainWindow::yieldToEvents() {
     if (state_.EXITZETO) return false;
     QCoreApplication::processEvents();
     return !state_.EXITZETO;
 }
 
-Form3& Form1::form3() {
+CoordinateWindow& MainWindow::coordinateWindow() {
     // The first use creates the window, whose load draws the plane: the settings window must
     // exist by then, since the plane reads its colours and options.
-    if (!form3_) form3_ = std::make_unique<Form3>(*this);
-    return *form3_;
+    if (!coordinateWindow_) coordinateWindow_ = std::make_unique<CoordinateWindow>(*this);
+    return *coordinateWindow_;
 }
 
-Form4& Form1::form4() {
-    return *form4_;
+SettingsWindow& MainWindow::settingsWindow() {
+    return *settingsWindow_;
 }
 
-script::ScriptHost& Form1::scriptHost() {
+script::ScriptHost& MainWindow::scriptHost() {
     return *SC_;
 }
 
-void Form1::showWindow(QWidget* window) {
+void MainWindow::showWindow(QWidget* window) {
     if (state_.EXITZETO) return;
     window->show();
     window->raise();
     window->activateWindow();
 }
 
-void Form1::showCoordinateWindow() {
-    showWindow(&form3());
+void MainWindow::showCoordinateWindow() {
+    showWindow(&coordinateWindow());
 }
 
-void Form1::showSettingsWindow() {
-    showWindow(form4_.get());
+void MainWindow::showSettingsWindow() {
+    showWindow(settingsWindow_.get());
 }
 
-FrmAbout* Form1::about() const {
+AboutWindow* MainWindow::about() const {
     return about_.data();
 }
 
-void Form1::showAbout() {
-    if (!about_) about_ = new FrmAbout(files(), this);
+void MainWindow::showAbout() {
+    if (!about_) about_ = new AboutWindow(files(), this);
     showWindow(about_);
 }
 
-void Form1::openHelp() {
+void MainWindow::openHelp() {
     platform_.launcher.openDocument(files().path(Links::helpPage()));
 }
 
-void Form1::openWebPage() {
+void MainWindow::openWebPage() {
     platform_.launcher.openDocument(Links::webPage());
 }
 
-void Form1::writeMail() {
+void MainWindow::writeMail() {
     platform_.launcher.openDocument(QStringLiteral("mailto:") + Links::mailAddress());
 }
 
-void Form1::startCalculator() {
+void MainWindow::startCalculator() {
     platform_.launcher.startProgram(files().path(Links::calculator()), files().folder());
 }
 
-void Form1::exitNow() {
+void MainWindow::exitNow() {
     state_.EXITZETO = true;
-    for (QWidget* window :
-         {static_cast<QWidget*>(form3_.get()), static_cast<QWidget*>(form4_.get()),
-          static_cast<QWidget*>(about_.data()), static_cast<QWidget*>(this)})
+    for (QWidget* window : {static_cast<QWidget*>(coordinateWindow_.get()),
+                            static_cast<QWidget*>(settingsWindow_.get()),
+                            static_cast<QWidget*>(about_.data()), static_cast<QWidget*>(this)})
         if (window) window->hide();
     QCoreApplication::exit(0);
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     // From here on every long task stops at its next yield, and the plane windows close
     // instead of hiding.
     state_.EXITZETO = true;
-    if (form3_) form3_->close();
-    form4_->close();
+    if (coordinateWindow_) coordinateWindow_->close();
+    settingsWindow_->close();
     if (about_) about_->close();
     event->accept();
     QCoreApplication::quit();

@@ -1,4 +1,4 @@
-#include "shell/FrmAbout.h"
+#include "shell/AboutWindow.h"
 
 #include "platform/Picture.h"
 #include "platform/Twips.h"
@@ -11,7 +11,7 @@
 
 namespace zeto {
 
-FrmAbout::FrmAbout(const ProgramFiles& files, QWidget* parent)
+AboutWindow::AboutWindow(const ProgramFiles& files, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::Dialog) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("关于ZETO"));

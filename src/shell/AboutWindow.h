@@ -8,10 +8,10 @@ class ProgramFiles;
 
 // The about window "关于ZETO". "确定" destroys it; the main window creates it anew when
 // it is asked for again.
-class FrmAbout : public QWidget {
+class AboutWindow : public QWidget {
     Q_OBJECT
   public:
-    FrmAbout(const ProgramFiles& files, QWidget* parent = nullptr);
+    AboutWindow(const ProgramFiles& files, QWidget* parent = nullptr);
 };
 
 }  // namespace zeto

@@ -16,9 +16,9 @@ class Shell;
 // The object generated procedures call back as `OBJsc`: it writes what a formula computed
 // into the calculator's result box, the sequence preview and sum, or onto the plane. It
 // holds no state of its own beyond the controls it has already looked up.
-class Class1 : public script::ScriptObject {
+class FormulaCallbacks : public script::ScriptObject {
   public:
-    explicit Class1(Shell& shell);
+    explicit FormulaCallbacks(Shell& shell);
 
     void call(std::string_view method, const std::vector<script::Value>& args) override;
 

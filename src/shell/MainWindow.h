@@ -16,9 +16,9 @@ namespace zeto {
 
 class ActivityLamp;
 class Banner;
-class Class1;
+class FormulaCallbacks;
 class CurvePage;
-class FrmAbout;
+class AboutWindow;
 class FunctionPage;
 class SequencePage;
 namespace script {
@@ -28,12 +28,12 @@ class ScriptHost;
 // The main window "ZETO": six pages on the tab control `SSTab1`, menus, tool buttons, the
 // status line with its activity lamp, and the banner. It owns the coordinate and settings
 // windows, the expression engine and the shared variables.
-class Form1 : public QMainWindow, public Shell {
+class MainWindow : public QMainWindow, public Shell {
     Q_OBJECT
   public:
     // Builds the window and runs its load steps; the caller shows it.
-    explicit Form1(Platform& platform, QWidget* parent = nullptr);
-    ~Form1() override;
+    explicit MainWindow(Platform& platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Shell
     SharedState& shared() override { return state_; }
@@ -47,8 +47,8 @@ class Form1 : public QMainWindow, public Shell {
     void soundout() override;
     bool yieldToEvents() override;
     bool closing() const override { return state_.EXITZETO; }
-    Form3& form3() override;
-    Form4& form4() override;
+    CoordinateWindow& coordinateWindow() override;
+    SettingsWindow& settingsWindow() override;
     script::ScriptHost& scriptHost() override;
     void showWindow(QWidget* window) override;
 
@@ -57,7 +57,7 @@ class Form1 : public QMainWindow, public Shell {
     ActivityLamp& lamp() { return *lamp_; }
     Banner& banner() { return *banner_; }
     // The about window while it exists.
-    FrmAbout* about() const;
+    AboutWindow* about() const;
 
     // Menu and tool-button actions.
     void showCoordinateWindow();
@@ -83,10 +83,10 @@ class Form1 : public QMainWindow, public Shell {
     Platform& platform_;
     SharedState state_;
     std::unique_ptr<script::ScriptHost> SC_;
-    std::unique_ptr<Class1> Myobj_;
-    std::unique_ptr<Form4> form4_;
-    std::unique_ptr<Form3> form3_;
-    QPointer<FrmAbout> about_;
+    std::unique_ptr<FormulaCallbacks> Myobj_;
+    std::unique_ptr<SettingsWindow> settingsWindow_;
+    std::unique_ptr<CoordinateWindow> coordinateWindow_;
+    QPointer<AboutWindow> about_;
     QTabWidget* SSTab1_ = nullptr;
     QLabel* status_ = nullptr;
     QLabel* CC_ = nullptr;

@@ -21,11 +21,11 @@ class Shell;
 
 // The settings window "系统设置": plotting method, pen width, fineness, grid, labels,
 // colours, axis length, window size and the number of preview terms.
-class Form4 : public PlaneWindow {
+class SettingsWindow : public PlaneWindow {
     Q_OBJECT
   public:
     // Runs the window's load steps without showing it.
-    explicit Form4(Shell& shell, QWidget* parent = nullptr);
+    explicit SettingsWindow(Shell& shell, QWidget* parent = nullptr);
 
     // True when the line method ("连线法", option `Oplxf`) is selected.
     bool lineMethod() const;

@@ -1,6 +1,6 @@
 #include "CalcFixture.h"
 
-#include "plane/Form3.h"
+#include "plane/CoordinateWindow.h"
 #include "platform/ColorSwatch.h"
 #include "platform/DrawingSurface.h"
 #include "platform/core/VbError.h"
@@ -17,11 +17,11 @@ using script::Value;
 const QString kDrawError = QStringLiteral("画图出错，请检查参数是否设置正确");
 
 // The callback object writing into the pages' controls and drawing on the plane.
-class Class1Test : public CalcFixture {
+class FormulaCallbacksTest : public CalcFixture {
   protected:
     static constexpr BgrColor kGraph = 0x8000FF;  // not a colour the plane uses itself
 
-    Class1Test() : tucolor(new ColorSwatch(&shell.main)) {
+    FormulaCallbacksTest() : tucolor(new ColorSwatch(&shell.main)) {
         tucolor->setObjectName(QStringLiteral("tucolor"));
         tucolor->setColor(kGraph);
     }
@@ -37,8 +37,8 @@ class Class1Test : public CalcFixture {
 
     // True when a pixel of `color` lies within `reach` pixels of the plane point (x, y).
     bool colourNear(double x, double y, BgrColor color, int reach = 3) {
-        const QImage& image = shell.form3().surface().image();
-        const QPoint c = shell.form3().surface().toPixel(x, y).toPoint();
+        const QImage& image = shell.coordinateWindow().surface().image();
+        const QPoint c = shell.coordinateWindow().surface().toPixel(x, y).toPoint();
         for (int py = c.y() - reach; py <= c.y() + reach; ++py)
             for (int px = c.x() - reach; px <= c.x() + reach; ++px)
                 if (image.valid(px, py) && image.pixel(px, py) == colorFromBgr(color).rgb())
@@ -49,7 +49,7 @@ class Class1Test : public CalcFixture {
     ColorSwatch* tucolor;
 };
 
-TEST_F(Class1Test, ResultLinesStackNewestOnTopWithALeadingZero) {
+TEST_F(FormulaCallbacksTest, ResultLinesStackNewestOnTopWithALeadingZero) {
     for (const Value& v : {Value::number(0.25), Value::number(-0.125), Value::number(1e-5),
                            Value::string(".5"), Value::string("-.75"), Value::string("abc")})
         callbacks->SS(v);
@@ -57,7 +57,7 @@ TEST_F(Class1Test, ResultLinesStackNewestOnTopWithALeadingZero) {
 }
 
 // An unknown name in a formula evaluates to Empty: no result is written for it.
-TEST_F(Class1Test, MethodNamesArgumentsAndValues) {
+TEST_F(FormulaCallbacksTest, MethodNamesArgumentsAndValues) {
     control<QLabel>("SUM")->setText(QStringLiteral("1E+308"));
     const struct {
         const char* method;
@@ -84,8 +84,8 @@ TEST_F(Class1Test, MethodNamesArgumentsAndValues) {
     EXPECT_EQ(sum(), QStringLiteral("12.5"));
 }
 
-TEST_F(Class1Test, PlotSegmentsPointsAndSkippedValues) {
-    ASSERT_TRUE(shell.form4().lineMethod());
+TEST_F(FormulaCallbacksTest, PlotSegmentsPointsAndSkippedValues) {
+    ASSERT_TRUE(shell.settingsWindow().lineMethod());
     shell.state.ZBL = 2;
     ASSERT_FALSE(colourNear(2, 3, kGraph));
     callbacks->fcf(Value::number(3), Value::number(3.05));
@@ -101,7 +101,7 @@ TEST_F(Class1Test, PlotSegmentsPointsAndSkippedValues) {
     callbacks->fcf(Value::number(9.5), Value::number(500));
     EXPECT_TRUE(colourNear(1, 9.5, kGraph));
 
-    shell.form4().findChild<QRadioButton*>(QStringLiteral("Opmdf"))->setChecked(true);
+    shell.settingsWindow().findChild<QRadioButton*>(QStringLiteral("Opmdf"))->setChecked(true);
     shell.state.ZBL = -4;
     callbacks->fcf(Value::number(1.5), Value::string("ignored"));
     EXPECT_TRUE(colourNear(-4, 1.5, kGraph));
@@ -114,7 +114,7 @@ TEST_F(Class1Test, PlotSegmentsPointsAndSkippedValues) {
     EXPECT_TRUE(messages().isEmpty());
 }
 
-TEST_F(Class1Test, PlotErrorsAreReportedAndSwallowed) {
+TEST_F(FormulaCallbacksTest, PlotErrorsAreReportedAndSwallowed) {
     const Value cases[][2] = {{Value::string("abc"), Value::number(1)},
                               {Value::number(1), Value::string("abc")},
                               {Value::number(1), Value::number(1e300)}};  // beyond single
@@ -124,7 +124,7 @@ TEST_F(Class1Test, PlotErrorsAreReportedAndSwallowed) {
     }
 }
 
-TEST_F(Class1Test, GeneratedSampleProceduresDrawThroughTheEngine) {
+TEST_F(FormulaCallbacksTest, GeneratedSampleProceduresDrawThroughTheEngine) {
     ScriptRunner runner(shell);
     shell.state.ZBL = 1.5f;
     ASSERT_FALSE(colourNear(1.5, 1.125, kGraph));
@@ -138,9 +138,9 @@ TEST_F(Class1Test, GeneratedSampleProceduresDrawThroughTheEngine) {
     EXPECT_THROW(runner.run(script::ProcedureText::functionSample("1/(X-X)", 1.5f)), VbError);
 }
 
-TEST(Class1WithoutControls, RaisesInsteadOfCrashing) {
+TEST(FormulaCallbacksWithoutControls, RaisesInsteadOfCrashing) {
     FakeShell shell;
-    Class1 callbacks(shell);
+    FormulaCallbacks callbacks(shell);
     EXPECT_THROW(callbacks.SS(Value::number(1)), VbError);
     EXPECT_THROW(callbacks.sl(Value::number(1)), VbError);
     EXPECT_THROW(callbacks.slsum(Value::number(1)), VbError);
