@@ -106,7 +106,7 @@ void CoordinateWindow::PrintWord(double x, double Y, const QString& Word, const 
     const double value = std::nearbyint(leadingNumber(color));
     if (!(value >= std::numeric_limits<std::int32_t>::min() &&
           value <= std::numeric_limits<std::int32_t>::max())) {
-        throw VbError(VbError::Overflow, "Overflow");
+        throw VbError(VbError::Overflow);
     }
     surface_->setCurrentPoint(x, Y);
     surface_->setForeColor(static_cast<BgrColor>(static_cast<std::int32_t>(value)));

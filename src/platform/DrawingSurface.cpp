@@ -19,7 +19,7 @@ namespace {
 // drawing happens.
 double single(double value) {
     const float f = toSingle(value);
-    if (!std::isfinite(f)) throw VbError(VbError::Overflow, "Overflow");
+    if (!std::isfinite(f)) throw VbError(VbError::Overflow);
     return f;
 }
 
@@ -64,7 +64,7 @@ void DrawingSurface::setScale(double left, double top, double right, double bott
     right = single(right);
     bottom = single(bottom);
     if (left == right || top == bottom) {
-        throw VbError(VbError::InvalidProcedureCall, "Invalid procedure call or argument");
+        throw VbError(VbError::InvalidProcedureCall);
     }
     scaleLeft_ = left;
     scaleTop_ = top;

@@ -15,12 +15,9 @@
 
 #include <cctype>
 #include <cmath>
-#include <exception>
 
 namespace zeto {
 namespace {
-
-constexpr int kObjectRequired = 424;
 
 bool sameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -42,14 +39,14 @@ T* lookUp(QPointer<T>& cache, Shell& shell, const char* name) {
 
 template <typename T>
 T& required(T* control) {
-    if (!control) throw VbError(kObjectRequired, "Object required");
+    if (!control) throw VbError(VbError::ObjectRequired);
     return *control;
 }
 
 // A formula whose value is Empty named something the engine does not know; showing "=" or an
 // empty term would pass that off as a result.
 const script::Value& defined(const script::Value& value) {
-    if (value.isEmpty()) throw VbError(VbError::VariableUndefined, "Variable is undefined");
+    if (value.isEmpty()) throw VbError(VbError::VariableUndefined);
     return value;
 }
 
@@ -64,8 +61,7 @@ FormulaCallbacks::FormulaCallbacks(Shell& shell) : shell_(shell) {}
 void FormulaCallbacks::call(std::string_view method, const std::vector<script::Value>& args) {
     auto expect = [&](size_t count) {
         if (args.size() != count)
-            throw VbError(VbError::WrongArgumentCount,
-                          "Wrong number of arguments or invalid property assignment");
+            throw VbError(VbError::WrongArgumentCount);
     };
     if (sameName(method, "SS")) {
         expect(1);
@@ -80,8 +76,7 @@ void FormulaCallbacks::call(std::string_view method, const std::vector<script::V
         expect(2);
         fcf(args[0], args[1]);
     } else {
-        throw VbError(VbError::ObjectDoesNotSupport,
-                      "Object doesn't support this property or method");
+        throw VbError(VbError::ObjectDoesNotSupport);
     }
 }
 
@@ -116,7 +111,7 @@ void FormulaCallbacks::sl(const script::Value& Z) {
 void FormulaCallbacks::slsum(const script::Value& Z) {
     QLabel& label = required(SUM());
     double sum = leadingNumber(label.text()) + defined(Z).toNumber();
-    if (!std::isfinite(sum)) throw VbError(VbError::Overflow, "Overflow");
+    if (!std::isfinite(sum)) throw VbError(VbError::Overflow);
     label.setText(numberText(sum));
 }
 
@@ -132,7 +127,7 @@ void FormulaCallbacks::fcf(const script::Value& Z, const script::Value& Z1) {
         } else {
             shell_.coordinateWindow().DrawDot(x, y, color);
         }
-    } catch (const std::exception&) {
+    } catch (const VbError&) {
         shell_.dialogs().message(shell_.mainWidget(),
                                  QStringLiteral("画图出错，请检查参数是否设置正确"),
                                  Dialogs::Icon::Exclamation);

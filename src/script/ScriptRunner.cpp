@@ -30,7 +30,7 @@ void ScriptRunner::run(const std::string& procedureText) {
     script::ScriptHost& host = shell_.scriptHost();
     host.AddCode(code);
     std::vector<std::string> names = host.Procedures();
-    if (names.empty()) throw VbError(VbError::SyntaxError, "Syntax error");
+    if (names.empty()) throw VbError(VbError::SyntaxError);
     host.Run(names.back());
 }
 

@@ -1,6 +1,7 @@
 #include "tools/CalculatorPage.h"
 
 #include "platform/Dialogs.h"
+#include "platform/core/VbError.h"
 #include "script/core/ProcedureText.h"
 #include "shell/SharedState.h"
 #include "shell/Shell.h"
@@ -12,7 +13,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include <exception>
 
 namespace zeto {
 CalculatorPage::CalculatorPage(Shell& shell, int pageTopPixels, QWidget* parent)
@@ -51,7 +51,7 @@ void CalculatorPage::Command12_Click() {
     sh.setStatus(QStringLiteral("计算中,请稍等..."));
     try {
         runner_.run(script::ProcedureText::calculator(sh.shared().BDS.toStdString()));
-    } catch (const std::exception&) {
+    } catch (const VbError&) {
         sh.dialogs().message(sh.mainWidget(),
                              QStringLiteral("计算出错，请严格按照计算机数学符号规范书写!"),
                              Dialogs::Icon::Exclamation);

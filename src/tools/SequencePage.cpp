@@ -2,6 +2,7 @@
 
 #include "plane/SettingsWindow.h"
 #include "platform/Dialogs.h"
+#include "platform/core/VbError.h"
 #include "platform/Twips.h"
 #include "platform/core/NumberText.h"
 #include "script/core/ProcedureText.h"
@@ -19,7 +20,6 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <exception>
 
 namespace zeto {
 namespace {
@@ -256,7 +256,7 @@ void SequencePage::previewCustom() {
         sh.shared().i = i;
         try {
             runner_.run(script::ProcedureText::sequenceTerm(formula, i));
-        } catch (const std::exception&) {
+        } catch (const VbError&) {
             reportFormula();
             endPreview();
             return;
@@ -297,7 +297,7 @@ void SequencePage::sumCustom() {
         sh.shared().i = i;
         try {
             runner_.run(script::ProcedureText::sequenceSum(formula, i));
-        } catch (const std::exception&) {
+        } catch (const VbError&) {
             return reportFormula();
         }
     }

@@ -66,7 +66,7 @@ void Interpreter::run(const std::shared_ptr<const Procedure>& procedure, int tim
 
 void Interpreter::checkClock() {
     if (limited_ && Clock::now() > deadline_) {
-        throw ScriptError(VbError::Timeout, "Script timed out");
+        throw ScriptError::standard(VbError::Timeout);
     }
 }
 
@@ -234,7 +234,7 @@ void Interpreter::store(const Procedure& p, std::size_t frame, std::size_t flags
     Value* global = module_.variable(key);
     if (!global) {
         if (module_.hasProcedure(key) || module_.object(key)) {
-            throw ScriptError::standard(501, p.spellings[slot]);
+            throw ScriptError::standard(VbError::IllegalAssignment, p.spellings[slot]);
         }
         if (p.module) {
             global = &module_.declare(key);
@@ -262,7 +262,7 @@ void Interpreter::callName(const Procedure& p, std::uint32_t slot, std::size_t a
 
 void Interpreter::callMethod(const Procedure& p, const Instruction& i) {
     ScriptObject* object = module_.object(p.names[i.a]);
-    if (!object) throw ScriptError::standard(424, p.spellings[i.a]);
+    if (!object) throw ScriptError::standard(VbError::ObjectRequired, p.spellings[i.a]);
     std::vector<Value> args(std::make_move_iterator(stack_.end() - i.argc),
                             std::make_move_iterator(stack_.end()));
     stack_.resize(stack_.size() - i.argc);

@@ -58,8 +58,8 @@ void Lexer::advance() {
     }
 }
 
-void Lexer::fail(int code, const char* description, int line, int column) const {
-    throw ScriptError(code, description, line, column);
+void Lexer::fail(VbError::Code code, int line, int column) const {
+    throw ScriptError(code, VbError::describe(code), line, column);
 }
 
 void Lexer::skipToLineEnd() {
@@ -108,7 +108,7 @@ void Lexer::scan(Token& token) {
         size_t start = pos_;
         while (pos_ < text_.size() && isNameChar(text_[pos_])) ++pos_;
         if (pos_ - start > kMaxIdentifier)
-            fail(1030, "Identifier too long", token.line, token.column);
+            fail(VbError::IdentifierTooLong, token.line, token.column);
         token.spelling = text_.substr(start, pos_ - start);
         token.keyword = keywordOf(token.spelling);
         if (token.keyword == Keyword::Rem) {
@@ -203,7 +203,7 @@ void Lexer::scan(Token& token) {
         default:
             break;
     }
-    fail(1032, "Invalid character", token.line, token.column);
+    fail(VbError::InvalidCharacter, token.line, token.column);
 }
 
 void Lexer::scanNumber(Token& token) {
@@ -233,7 +233,7 @@ void Lexer::scanNumber(Token& token) {
         value = std::strtod(std::string(first, last).c_str(), nullptr);
     }
     if (result.ec == std::errc::invalid_argument || !std::isfinite(value)) {
-        fail(1031, "Invalid number", token.line, token.column);
+        fail(VbError::InvalidNumber, token.line, token.column);
     }
     token.number = value;
     if (whole && value <= 32767) {
@@ -250,7 +250,7 @@ void Lexer::scanRadix(Token& token, int radix) {
     while (digitValue(at(pos_)) < radix) {
         value = value * radix + digitValue(at(pos_));
         ++pos_;
-        if (value > 0xFFFFFFFFull) fail(1031, "Invalid number", token.line, token.column);
+        if (value > 0xFFFFFFFFull) fail(VbError::InvalidNumber, token.line, token.column);
     }
     // Four hex digits make an Integer and eight a Long, both read as two's complement.
     if (value <= 0xFFFF) {
@@ -268,7 +268,7 @@ void Lexer::scanString(Token& token) {
     ++pos_;
     for (;;) {
         if (pos_ >= text_.size() || text_[pos_] == '\r' || text_[pos_] == '\n') {
-            fail(1033, "Unterminated string constant", token.line, token.column);
+            fail(VbError::UnterminatedString, token.line, token.column);
         }
         char c = text_[pos_++];
         if (c == '"') {

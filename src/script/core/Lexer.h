@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/core/VbError.h"
 #include "script/core/Token.h"
 
 #include <string_view>
@@ -24,7 +25,7 @@ class Lexer {
     void scanRadix(Token& token, int radix);
     void scanString(Token& token);
     void skipToLineEnd();
-    [[noreturn]] void fail(int code, const char* description, int line, int column) const;
+    [[noreturn]] void fail(VbError::Code code, int line, int column) const;
     char at(size_t p) const { return p < text_.size() ? text_[p] : '\0'; }
     int columnOf(size_t p) const { return static_cast<int>(p - lineStart_) + 1; }
 

@@ -101,7 +101,7 @@ class NestingGuard {
   public:
     NestingGuard(Parser& parser, Parser::Where at) : parser_(parser) {
         if (++parser_.nesting_ > kMaxNesting) {
-            parser_.fail(VbError::OutOfStackSpace, "Out of stack space", at);
+            parser_.fail(VbError::OutOfStackSpace, at);
         }
     }
     ~NestingGuard() { --parser_.nesting_; }
@@ -123,16 +123,17 @@ bool Parser::isKeyword(Keyword keyword) const {
     return lexer_.current().kind == Kind::Keyword && lexer_.current().keyword == keyword;
 }
 
-void Parser::fail(int code, const char* description, Where at) const {
-    throw ScriptError(code, description, static_cast<int>(at.line), static_cast<int>(at.column));
+void Parser::fail(VbError::Code code, Where at) const {
+    throw ScriptError(code, VbError::describe(code), static_cast<int>(at.line),
+                      static_cast<int>(at.column));
 }
 
-void Parser::fail(int code, const char* description) const {
-    fail(code, description, here());
+void Parser::fail(VbError::Code code) const {
+    fail(code, here());
 }
 
-void Parser::expect(Kind kind, int code, const char* description) {
-    if (!is(kind)) fail(code, description);
+void Parser::expect(Kind kind, VbError::Code code) {
+    if (!is(kind)) fail(code);
     lexer_.advance();
 }
 
@@ -141,7 +142,7 @@ bool Parser::atEndOfStatement() const {
 }
 
 void Parser::expectEndOfStatement() {
-    if (!atEndOfStatement()) fail(1025, "Expected end of statement");
+    if (!atEndOfStatement()) fail(VbError::ExpectedEndOfStatement);
 }
 
 void Parser::emit(Op op, Where at, std::uint32_t a, std::uint32_t b, std::uint16_t argc) {
@@ -168,7 +169,7 @@ std::uint32_t Parser::slotOf(std::string_view spelling) {
 
 std::uint32_t Parser::declare(std::string_view spelling, Where at) {
     std::uint32_t slot = slotOf(spelling);
-    if (target_->declared[slot]) fail(1041, "Name redefined", at);
+    if (target_->declared[slot]) fail(VbError::NameRedefined, at);
     target_->declared[slot] = 1;
     return slot;
 }
@@ -214,15 +215,15 @@ CompiledText Parser::parse() {
 
 void Parser::parseSub(CompiledText& result) {
     lexer_.advance();
-    if (!is(Kind::Identifier)) fail(1010, "Expected identifier");
+    if (!is(Kind::Identifier)) fail(VbError::ExpectedIdentifier);
     Where nameAt = here();
     std::string_view name = lexer_.current().spelling;
-    if (Builtins::find(name) >= 0) fail(1041, "Name redefined", nameAt);
+    if (Builtins::find(name) >= 0) fail(VbError::NameRedefined, nameAt);
     auto procedure = std::make_shared<Procedure>();
     procedure->name = std::string(name);
     procedure->key = lowerCase(name);
     for (const auto& earlier : result.procedures) {
-        if (earlier->key == procedure->key) fail(1041, "Name redefined", nameAt);
+        if (earlier->key == procedure->key) fail(VbError::NameRedefined, nameAt);
     }
     procedure->code.reserve(16);
     procedure->constants.reserve(8);
@@ -236,24 +237,24 @@ void Parser::parseSub(CompiledText& result) {
         if (!is(Kind::RightParen)) {
             for (;;) {
                 if (isKeyword(Keyword::ByVal) || isKeyword(Keyword::ByRef)) lexer_.advance();
-                if (!is(Kind::Identifier)) fail(1010, "Expected identifier");
+                if (!is(Kind::Identifier)) fail(VbError::ExpectedIdentifier);
                 declare(lexer_.current().spelling, here());
                 lexer_.advance();
                 if (!is(Kind::Comma)) break;
                 lexer_.advance();
             }
         }
-        expect(Kind::RightParen, 1006, "Expected ')'");
+        expect(Kind::RightParen, VbError::ExpectedRightParen);
     }
     procedure->parameterCount = static_cast<std::uint32_t>(procedure->names.size());
     expectEndOfStatement();
     for (;;) {
         while (is(Kind::Newline) || is(Kind::Colon)) lexer_.advance();
-        if (is(Kind::End)) fail(1014, "Expected 'End'");
+        if (is(Kind::End)) fail(VbError::ExpectedEnd);
         if (isKeyword(Keyword::End)) {
             Where at = here();
             lexer_.advance();
-            if (!isKeyword(Keyword::Sub)) fail(1016, "Expected 'Sub'");
+            if (!isKeyword(Keyword::Sub)) fail(VbError::ExpectedSub);
             lexer_.advance();
             emit(Op::Return, at);
             break;
@@ -282,9 +283,9 @@ void Parser::parseStatement() {
                 return;
             case Keyword::Exit: {
                 Where at = here();
-                if (target_->module) fail(1039, "Invalid 'exit' statement");
+                if (target_->module) fail(VbError::InvalidExit);
                 lexer_.advance();
-                if (!isKeyword(Keyword::Sub)) fail(1016, "Expected 'Sub'");
+                if (!isKeyword(Keyword::Sub)) fail(VbError::ExpectedSub);
                 lexer_.advance();
                 emit(Op::Return, at);
                 return;
@@ -293,14 +294,14 @@ void Parser::parseStatement() {
                 break;
         }
     }
-    fail(1024, "Expected statement");
+    fail(VbError::ExpectedStatement);
 }
 
 void Parser::parseDim() {
     for (;;) {
-        if (!is(Kind::Identifier)) fail(1010, "Expected identifier");
+        if (!is(Kind::Identifier)) fail(VbError::ExpectedIdentifier);
         std::string_view name = lexer_.current().spelling;
-        if (Builtins::find(name) >= 0) fail(1041, "Name redefined");
+        if (Builtins::find(name) >= 0) fail(VbError::NameRedefined);
         declare(name, here());
         lexer_.advance();
         if (!is(Kind::Comma)) return;
@@ -314,7 +315,7 @@ void Parser::parseIdentifierStatement() {
     int builtin = Builtins::find(name);
     lexer_.advance();
     if (is(Kind::Equal)) {
-        if (builtin >= 0) fail(501, "Illegal assignment", at);
+        if (builtin >= 0) fail(VbError::IllegalAssignment, at);
         std::uint32_t slot = slotOf(name);
         lexer_.advance();
         parseExpression(1);
@@ -323,7 +324,7 @@ void Parser::parseIdentifierStatement() {
     }
     if (is(Kind::Dot)) {
         lexer_.advance();
-        if (!is(Kind::Identifier) && !is(Kind::Keyword)) fail(1010, "Expected identifier");
+        if (!is(Kind::Identifier) && !is(Kind::Keyword)) fail(VbError::ExpectedIdentifier);
         std::uint32_t member = memberOf(lexer_.current().spelling);
         std::uint32_t object = slotOf(name);
         lexer_.advance();
@@ -343,13 +344,13 @@ void Parser::parseIdentifierStatement() {
 
 // `Call name`, `Call name(arguments)`, `Call object.method(arguments)`.
 void Parser::parseCallStatement() {
-    if (!is(Kind::Identifier)) fail(1010, "Expected identifier");
+    if (!is(Kind::Identifier)) fail(VbError::ExpectedIdentifier);
     Where at = here();
     std::string_view name = lexer_.current().spelling;
     lexer_.advance();
     if (is(Kind::Dot)) {
         lexer_.advance();
-        if (!is(Kind::Identifier) && !is(Kind::Keyword)) fail(1010, "Expected identifier");
+        if (!is(Kind::Identifier) && !is(Kind::Keyword)) fail(VbError::ExpectedIdentifier);
         std::uint32_t member = memberOf(lexer_.current().spelling);
         std::uint32_t object = slotOf(name);
         lexer_.advance();
@@ -384,7 +385,7 @@ std::uint16_t Parser::parseStatementArguments() {
 std::uint16_t Parser::parseExpressionList() {
     std::size_t count = 0;
     for (;;) {
-        if (++count > kMaxArguments) fail(VbError::OutOfStackSpace, "Out of stack space");
+        if (++count > kMaxArguments) fail(VbError::OutOfStackSpace);
         parseExpression(1);
         if (!is(Kind::Comma)) break;
         lexer_.advance();
@@ -401,7 +402,7 @@ std::uint16_t Parser::parseArguments() {
         return 0;
     }
     const std::uint16_t count = parseExpressionList();
-    expect(Kind::RightParen, 1006, "Expected ')'");
+    expect(Kind::RightParen, VbError::ExpectedRightParen);
     return count;
 }
 
@@ -478,7 +479,7 @@ void Parser::parsePrimary() {
             NestingGuard guard(*this, at);
             lexer_.advance();
             parseExpression(1);
-            expect(Kind::RightParen, 1006, "Expected ')'");
+            expect(Kind::RightParen, VbError::ExpectedRightParen);
             return;
         }
         case Kind::Identifier:
@@ -487,7 +488,7 @@ void Parser::parsePrimary() {
         default:
             break;
     }
-    fail(VbError::SyntaxError, "Syntax error");
+    fail(VbError::SyntaxError);
 }
 
 // A name in an expression: a variable, a procedure or built-in function (with or without
@@ -499,7 +500,7 @@ void Parser::parseName() {
     bool called = false;
     if (is(Kind::Dot)) {
         lexer_.advance();
-        if (!is(Kind::Identifier) && !is(Kind::Keyword)) fail(1010, "Expected identifier");
+        if (!is(Kind::Identifier) && !is(Kind::Keyword)) fail(VbError::ExpectedIdentifier);
         std::uint32_t member = memberOf(lexer_.current().spelling);
         std::uint32_t object = slotOf(name);
         lexer_.advance();

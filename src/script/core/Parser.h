@@ -48,9 +48,9 @@ class Parser {
     Where here() const;
     bool isKeyword(Keyword keyword) const;
     bool is(Kind kind) const { return lexer_.current().kind == kind; }
-    void expect(Kind kind, int code, const char* description);
-    [[noreturn]] void fail(int code, const char* description, Where at) const;
-    [[noreturn]] void fail(int code, const char* description) const;
+    void expect(Kind kind, VbError::Code code);
+    [[noreturn]] void fail(VbError::Code code, Where at) const;
+    [[noreturn]] void fail(VbError::Code code) const;
 
     Lexer lexer_;
     Procedure* target_ = nullptr;

@@ -11,11 +11,11 @@ namespace zeto::script {
 // text where it arose. Errors raised by registered objects pass through unchanged.
 class ScriptError : public VbError {
   public:
-    ScriptError(int code, const std::string& description, int line = 0, int column = 0)
+    ScriptError(Code code, const std::string& description, int line = 0, int column = 0)
         : VbError(code, description), line_(line), column_(column) {}
 
     // The error with its usual description, naming `name` when given ("Type mismatch: 'si'").
-    static ScriptError standard(int code, std::string_view name = {});
+    static ScriptError standard(Code code, std::string_view name = {});
 
     int line() const { return line_; }
     int column() const { return column_; }

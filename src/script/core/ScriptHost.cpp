@@ -52,7 +52,7 @@ std::vector<std::string> ScriptHost::Procedures() const {
 
 void ScriptHost::Run(const std::string& name) {
     std::shared_ptr<const Procedure> procedure = impl_->module.find(lowerCase(name));
-    if (!procedure) throw ScriptError::standard(35, name);
+    if (!procedure) throw ScriptError::standard(VbError::SubNotDefined, name);
     impl_->interpreter.run(procedure, impl_->timeout);
 }
 

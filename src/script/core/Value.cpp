@@ -66,7 +66,7 @@ double Value::toNumber() const {
             return 0;
         case Subtype::String: {
             auto n = strictNumber(text_);
-            if (!n) throw VbError(VbError::TypeMismatch, "Type mismatch");
+            if (!n) throw VbError(VbError::TypeMismatch);
             return *n;
         }
         default:
