@@ -2,18 +2,23 @@
 
 #include <QImageReader>
 #include <QLabel>
-#include <QPixmap>
 
 namespace zeto {
 
-bool showPicture(QLabel* label, const QString& file) {
-    // The data files carry their own ending (".kvt"), so the format comes from the content.
+QPixmap loadPicture(const QString& file) {
     QImageReader reader(file);
     reader.setDecideFormatFromContent(true);
-    QImage image = reader.read();
-    if (image.isNull()) return false;
-    label->setPixmap(QPixmap::fromImage(image));
+    return QPixmap::fromImage(reader.read());
+}
+
+bool showPicture(QLabel* label, const QPixmap& picture) {
+    if (picture.isNull()) return false;
+    label->setPixmap(picture);
     return true;
+}
+
+bool showPicture(QLabel* label, const QString& file) {
+    return showPicture(label, loadPicture(file));
 }
 
 }  // namespace zeto

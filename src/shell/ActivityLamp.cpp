@@ -9,7 +9,13 @@
 namespace zeto {
 
 ActivityLamp::ActivityLamp(QLabel* lamp, int& phase, const ProgramFiles& files, QObject* parent)
-    : QObject(parent), lamp_(lamp), phase_(phase), files_(files), timer_(new QTimer(parent)) {
+    : QObject(parent),
+      lamp_(lamp),
+      phase_(phase),
+      timer_(new QTimer(parent)),
+      green_(loadPicture(files.path(QStringLiteral("\\DATA\\G.kvt")))),
+      red_(loadPicture(files.path(QStringLiteral("\\DATA\\R.kvt")))),
+      idle_(loadPicture(files.path(QStringLiteral("\\DATA\\N.kvt")))) {
     timer_->setObjectName(QStringLiteral("Timerc1"));
     timer_->setInterval(50);
     connect(timer_, &QTimer::timeout, this, &ActivityLamp::tick);
@@ -21,12 +27,12 @@ void ActivityLamp::start() {
 
 void ActivityLamp::stop() {
     timer_->stop();
-    showPicture(lamp_, files_.path(QStringLiteral("\\DATA\\N.kvt")));
+    showPicture(lamp_, idle_);
 }
 
 void ActivityLamp::tick() {
-    if (phase_ == 1) showPicture(lamp_, files_.path(QStringLiteral("\\DATA\\G.kvt")));
-    if (phase_ == 2) showPicture(lamp_, files_.path(QStringLiteral("\\DATA\\R.kvt")));
+    if (phase_ == 1) showPicture(lamp_, green_);
+    if (phase_ == 2) showPicture(lamp_, red_);
     if (phase_ == 2)
         phase_ = 1;
     else

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPixmap>
 
 class QLabel;
 class QTimer;
@@ -11,7 +12,8 @@ class ProgramFiles;
 
 // The lamp `CC` that blinks while a long task runs: the 50 ms timer `Timerc1` alternates the
 // two lamp pictures; stopping shows the idle picture. The phase `Cci` carries over between
-// tasks, so a new task continues the alternation where the last one ended.
+// tasks, so a new task continues the alternation where the last one ended. The three
+// pictures are read once: the timer fires twenty times a second while any task runs.
 class ActivityLamp : public QObject {
     Q_OBJECT
   public:
@@ -25,8 +27,10 @@ class ActivityLamp : public QObject {
   private:
     QLabel* lamp_;
     int& phase_;
-    const ProgramFiles& files_;
     QTimer* timer_;
+    QPixmap green_;
+    QPixmap red_;
+    QPixmap idle_;
 };
 
 }  // namespace zeto

@@ -9,7 +9,11 @@
 namespace zeto {
 
 Banner::Banner(QLabel* picture, const ProgramFiles& files, QObject* parent)
-    : QObject(parent), picture_(picture), files_(files), timer_(new QTimer(parent)) {
+    : QObject(parent),
+      picture_(picture),
+      timer_(new QTimer(parent)),
+      first_(loadPicture(files.path(QStringLiteral("\\data\\sl.kvt")))),
+      second_(loadPicture(files.path(QStringLiteral("\\data\\sl2.kvt")))) {
     timer_->setObjectName(QStringLiteral("Timer1"));
     timer_->setInterval(5000);
     connect(timer_, &QTimer::timeout, this, &Banner::tick);
@@ -18,10 +22,10 @@ Banner::Banner(QLabel* picture, const ProgramFiles& files, QObject* parent)
 
 void Banner::tick() {
     if (phase_ == 0) {
-        showPicture(picture_, files_.path(QStringLiteral("\\data\\sl2.kvt")));
+        showPicture(picture_, second_);
         phase_ = 1;
     } else {
-        showPicture(picture_, files_.path(QStringLiteral("\\data\\sl.kvt")));
+        showPicture(picture_, first_);
         phase_ = 0;
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPixmap>
 
 class QLabel;
 class QTimer;
@@ -20,8 +21,9 @@ class Banner : public QObject {
 
   private:
     QLabel* picture_;
-    const ProgramFiles& files_;
     QTimer* timer_;
+    QPixmap first_;
+    QPixmap second_;
     int phase_ = 0;
 };
 

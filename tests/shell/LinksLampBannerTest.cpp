@@ -6,7 +6,9 @@
 #include "shell/Links.h"
 
 #include <QAction>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
@@ -122,19 +124,34 @@ TEST_F(ShellFixture, BannerAlternatesItsTwoPictures) {
     EXPECT_TRUE(banner->toolTip().startsWith("公司网站:"));
 }
 
-TEST(ActivityLamp, MissingPicturesKeepThePreviousOne) {
-    QTemporaryDir empty;
-    ProgramFiles files(empty.path());
-    QLabel label;
+TEST(ActivityLamp, ReadsItsPicturesOnceAndKeepsThePreviousOneWhereTheyAreMissing) {
+    const ProgramFiles shipped;
+    const QString names[] = {"G.kvt", "R.kvt", "N.kvt"};
     QPixmap previous(8, 8);
     previous.fill(Qt::blue);
-    label.setPixmap(previous);
-    int phase = 1;
-    QObject owner;
-    ActivityLamp lamp(&label, phase, files, &owner);
-    lamp.start();
-    lamp.tick();
-    lamp.stop();
-    EXPECT_EQ(label.pixmap().toImage(), previous.toImage());
-    EXPECT_EQ(phase, 2);
+    for (bool present : {true, false}) {
+        QTemporaryDir folder;
+        QDir(folder.path()).mkdir("DATA");
+        QList<QImage> pictures;
+        for (const QString& name : names) {
+            pictures << fileImage(shipped, "\\DATA\\" + name);
+            if (present)
+                QFile::copy(shipped.path("\\DATA\\" + name), folder.filePath("DATA/" + name));
+        }
+        QLabel label;
+        label.setPixmap(previous);
+        int phase = 1;
+        QObject owner;
+        ActivityLamp lamp(&label, phase, ProgramFiles(folder.path()), &owner);
+        // Pictures removed while the program runs do not stop the lamp.
+        for (const QString& name : names) QFile::remove(folder.filePath("DATA/" + name));
+        lamp.start();
+        for (int k : {0, 1, 0}) {
+            lamp.tick();
+            EXPECT_EQ(pictureOf(&label), present ? pictures[k] : previous.toImage()) << present;
+        }
+        lamp.stop();
+        EXPECT_EQ(pictureOf(&label), present ? pictures[2] : previous.toImage()) << present;
+        EXPECT_EQ(phase, 2);
+    }
 }
