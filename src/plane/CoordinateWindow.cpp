@@ -1,13 +1,12 @@
 #include "plane/CoordinateWindow.h"
 
 #include "plane/SettingsWindow.h"
+#include "platform/ColorSwatch.h"
 #include "platform/DrawingSurface.h"
 #include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/VbError.h"
-#include "shell/SharedState.h"
-#include "shell/Shell.h"
 
 #include <QCloseEvent>
 
@@ -22,8 +21,8 @@ constexpr BgrColor kBlack = 0x000000;
 
 }  // namespace
 
-CoordinateWindow::CoordinateWindow(Shell& shell, QWidget* parent)
-    : PlaneWindow(shell, parent), surface_(new DrawingSurface(this)) {
+CoordinateWindow::CoordinateWindow(PlaneHost& host, const SettingsWindow& settings, QWidget* parent)
+    : PlaneWindow(host, parent), settings_(settings), surface_(new DrawingSurface(this)) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("ZETO-坐标"));
     surface_->setObjectName(QStringLiteral("Picture1"));
@@ -31,7 +30,7 @@ CoordinateWindow::CoordinateWindow(Shell& shell, QWidget* parent)
     // Load steps.
     fitSurface(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
     centreOnScreen(this);
-    surface_->setBackColor(shell_.settingsWindow().backgroundColor());
+    surface_->setBackColor(settings_.settings().backgroundColor);
     XY();
 }
 
@@ -47,23 +46,23 @@ void CoordinateWindow::fitSurface(int widthPixels, int heightPixels) {
     surface_->fitImageToWidget();
 }
 
-void CoordinateWindow::resizePlane(int widthTwips, int heightTwips) {
+void CoordinateWindow::resizePlane(QSize twips) {
     setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
-    fitSurface(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+    fitSurface(twipsToPixels(twips.width()), twipsToPixels(twips.height()));
     XY();
 }
 
 void CoordinateWindow::XY() {
-    const int L = shell_.shared().sl;
-    const SettingsWindow& settings = shell_.settingsWindow();
+    const PlaneSettings settings = settings_.settings();
+    const int L = settings.sl;
     DrawingSurface& p = *surface_;
 
     p.setDrawWidth(1);
     p.clear();
     p.setScale(-L, L, L, -L);
 
-    if (settings.gridShown()) {
-        const BgrColor grid = settings.gridColor();
+    if (settings.gridShown) {
+        const BgrColor grid = settings.gridColor;
         for (int k = -L; k <= L; ++k) {
             if (k == 0) continue;
             p.line(-L, k, L, k, grid);
@@ -71,7 +70,7 @@ void CoordinateWindow::XY() {
         }
     }
 
-    const BgrColor axis = settings.axisColor();
+    const BgrColor axis = settings.axisColor;
     p.line(-L, 0, L, 0, axis);
     p.lineTo(L - 0.5, 0.5, axis);
     p.line(L, 0, L - 0.5, -0.5, axis);
@@ -83,7 +82,7 @@ void CoordinateWindow::XY() {
     p.print(QStringLiteral("Y"));
 
     // The ticks use the drawing colour, which the first label turns into the axis colour.
-    const bool labels = settings.labelsShown();
+    const bool labels = settings.labelsShown;
     const double tick = std::fabs(L / 40.0);
     const double yLabelX = -std::fabs(L / 10.0);
     const QString axisText = numberText(axis);
@@ -94,8 +93,7 @@ void CoordinateWindow::XY() {
         if (labels && j != 0) PrintWord(yLabelX, j + 0.2, numberText(j), axisText);
     }
 
-    const int bl = shell_.shared().bl;
-    p.setDrawWidth(bl == 2 ? 2 : 1);
+    p.setDrawWidth(settings.bl == 2 ? 2 : 1);
 }
 
 void CoordinateWindow::DrawDot(double Px, double Py, BgrColor color) {
@@ -111,6 +109,26 @@ void CoordinateWindow::PrintWord(double x, double Y, const QString& Word, const 
     surface_->setCurrentPoint(x, Y);
     surface_->setForeColor(static_cast<BgrColor>(static_cast<std::int32_t>(value)));
     surface_->print(Word);
+}
+
+void CoordinateWindow::segment(double x1, double y1, double x2, double y2, BgrColor color) {
+    surface_->line(x1, y1, x2, y2, color);
+}
+
+void CoordinateWindow::dot(double x, double y, BgrColor color) {
+    DrawDot(x, y, color);
+}
+
+void CoordinateWindow::label(double x, double y, const QString& text, BgrColor color) {
+    PrintWord(x, y, text, numberText(color));
+}
+
+void CoordinateWindow::circle(double cx, double cy, double r, BgrColor color) {
+    surface_->circle(cx, cy, r, color);
+}
+
+void CoordinateWindow::setPenWidth(int pixels) {
+    surface_->setDrawWidth(pixels);
 }
 
 }  // namespace zeto

@@ -1,24 +1,21 @@
 #pragma once
 
-#include "platform/ColorSwatch.h"
-
 #include "plane/PlaneWindow.h"
-
-#include <QWidget>
+#include "plane/core/PlotCanvas.h"
 
 namespace zeto {
 
 class DrawingSurface;
-class Shell;
+class SettingsWindow;
 
 // The coordinate window "ZETO-坐标": one drawing surface `Picture1` addressed in plane
 // coordinates, and the procedures every plotting routine draws with.
-class CoordinateWindow : public PlaneWindow {
+class CoordinateWindow : public PlaneWindow, public PlotCanvas {
     Q_OBJECT
   public:
     // Runs the window's load steps (centring, surface set-up, first XY) without showing it.
-    // The settings window must exist already: the plane is drawn from its settings.
-    explicit CoordinateWindow(Shell& shell, QWidget* parent = nullptr);
+    // The plane is drawn from the settings window's settings.
+    CoordinateWindow(PlaneHost& host, const SettingsWindow& settings, QWidget* parent = nullptr);
 
     DrawingSurface& surface();
 
@@ -32,16 +29,23 @@ class CoordinateWindow : public PlaneWindow {
     void PrintWord(double x, double Y, const QString& Word, const QString& color);
 
     // Sets the client area (the surface fills it exactly) and redraws the plane.
-    void resizePlane(int widthTwips, int heightTwips);
+    void resizePlane(QSize twips);
+
+    // PlotCanvas
+    void segment(double x1, double y1, double x2, double y2, BgrColor color) override;
+    void dot(double x, double y, BgrColor color) override;
+    void label(double x, double y, const QString& text, BgrColor color) override;
+    void circle(double cx, double cy, double r, BgrColor color) override;
+    void setPenWidth(int pixels) override;
 
     // Designed client area at start, in twips.
     static constexpr int kClientWidthTwips = 8790;
     static constexpr int kClientHeightTwips = 8505;
 
-  protected:
   private:
     void fitSurface(int widthPixels, int heightPixels);
 
+    const SettingsWindow& settings_;
     DrawingSurface* surface_;
 };
 

@@ -1,17 +1,16 @@
 #include "plane/PlaneWindow.h"
 
-#include "shell/SharedState.h"
-#include "shell/Shell.h"
+#include "plane/PlaneHost.h"
 
 #include <QCloseEvent>
 
 namespace zeto {
 
-PlaneWindow::PlaneWindow(Shell& shell, QWidget* parent)
-    : QWidget(parent, Qt::Window), shell_(shell) {}
+PlaneWindow::PlaneWindow(PlaneHost& host, QWidget* parent)
+    : QWidget(parent, Qt::Window), host_(host) {}
 
 void PlaneWindow::closeEvent(QCloseEvent* event) {
-    if (shell_.shared().EXITZETO) {
+    if (host_.closing()) {
         event->accept();
         return;
     }

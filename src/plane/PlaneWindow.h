@@ -4,19 +4,19 @@
 
 namespace zeto {
 
-class Shell;
+class PlaneHost;
 
 // A window that lives as long as the program: closing it only hides it (its picture and
 // settings stay), until the main window is closing down.
 class PlaneWindow : public QWidget {
     Q_OBJECT
   public:
-    PlaneWindow(Shell& shell, QWidget* parent);
+    PlaneWindow(PlaneHost& host, QWidget* parent);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
-    Shell& shell_;
+    PlaneHost& host_;
 };
 
 }  // namespace zeto

@@ -1,15 +1,11 @@
 #include "plane/SettingsWindow.h"
 
-#include "plane/CoordinateWindow.h"
+#include "plane/PlaneHost.h"
 #include "platform/Dialogs.h"
-#include "platform/DrawingSurface.h"
 #include "platform/FocusLossWatcher.h"
 #include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
 #include "platform/core/NumberText.h"
-#include "platform/core/ProgramFiles.h"
-#include "shell/SharedState.h"
-#include "shell/Shell.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -66,7 +62,7 @@ void addRow(QGridLayout* grid, int row, const QString& caption, QWidget* control
 
 }  // namespace
 
-SettingsWindow::SettingsWindow(Shell& shell, QWidget* parent) : PlaneWindow(shell, parent) {
+SettingsWindow::SettingsWindow(PlaneHost& host, QWidget* parent) : PlaneWindow(host, parent) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("系统设置"));
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
@@ -185,40 +181,33 @@ QWidget* SettingsWindow::buildSequenceTab() {
 void SettingsWindow::connectHandlers() {
     connect(bold_, &QComboBox::activated, this, [this] { bold_Click(); });
     connect(dpi_, &QComboBox::activated, this, [this] { dpi_Click(); });
-    connect(opnet_, &QCheckBox::toggled, this, [this] { redrawPlane(); });
-    connect(kd_, &QCheckBox::toggled, this, [this] { redrawPlane(); });
+    connect(opnet_, &QCheckBox::toggled, this, &SettingsWindow::planeChanged);
+    connect(kd_, &QCheckBox::toggled, this, &SettingsWindow::planeChanged);
     for (ColorSwatch* s : {wgcolor_, zbcolor_, bgcolor_}) {
         connect(s, &ColorSwatch::clicked, this, [this, s] { colorSwatch_Click(s); });
     }
     new FocusLossWatcher(txtsl_, [this] { txtsl_LostFocus(); });
     new FocusLossWatcher(SLYLN_, [this] { SLYLN_LostFocus(); });
-    connect(Option1_, &QRadioButton::clicked, this, [this] { resizeOption_Click(kSmallTwips); });
-    connect(Option2_, &QRadioButton::clicked, this, [this] { resizeOption_Click(kMediumTwips); });
-    connect(Option3_, &QRadioButton::clicked, this, [this] { resizeOption_Click(kLargeTwips); });
+    connect(Option1_, &QRadioButton::clicked, this, [this] { emit sizeChosen(kSmallTwips); });
+    connect(Option2_, &QRadioButton::clicked, this, [this] { emit sizeChosen(kMediumTwips); });
+    connect(Option3_, &QRadioButton::clicked, this, [this] { emit sizeChosen(kLargeTwips); });
     connect(Command1_, &QPushButton::clicked, this, &QWidget::hide);
     connect(Command2_, &QPushButton::clicked, this, [this] { Command2_Click(); });
 }
 
-bool SettingsWindow::lineMethod() const {
-    return Oplxf_->isChecked();
+PlaneSettings SettingsWindow::settings() const {
+    PlaneSettings s = settings_;
+    s.lineMethod = Oplxf_->isChecked();
+    s.gridShown = opnet_->isChecked();
+    s.labelsShown = kd_->isChecked();
+    s.axisColor = zbcolor_->color();
+    s.gridColor = wgcolor_->color();
+    s.backgroundColor = bgcolor_->color();
+    return s;
 }
+
 QString SettingsWindow::previewCountText() const {
     return SLYLN_->text();
-}
-bool SettingsWindow::gridShown() const {
-    return opnet_->isChecked();
-}
-bool SettingsWindow::labelsShown() const {
-    return kd_->isChecked();
-}
-BgrColor SettingsWindow::axisColor() const {
-    return zbcolor_->color();
-}
-BgrColor SettingsWindow::gridColor() const {
-    return wgcolor_->color();
-}
-BgrColor SettingsWindow::backgroundColor() const {
-    return bgcolor_->color();
 }
 
 void SettingsWindow::selectBold(const QString& item) {
@@ -241,8 +230,8 @@ void SettingsWindow::bold_Click() {
     if (item == QStringLiteral("粗")) width = 2;
     if (item == QStringLiteral("细")) width = 1;
     if (width == 0) return;
-    shell_.shared().bl = width;
-    shell_.coordinateWindow().surface().setDrawWidth(width);
+    settings_.bl = width;
+    emit penWidthChosen(width);
 }
 
 void SettingsWindow::dpi_Click() {
@@ -250,49 +239,41 @@ void SettingsWindow::dpi_Click() {
     for (const Fineness& f : kFineness) {
         if (item == QString::fromUtf8(f.item)) {
             // The step goes through its decimal text, as a typed value would.
-            shell_.shared().JXD = toSingle(leadingNumber(formatNumber(kPi / f.divisor)));
+            settings_.JXD = toSingle(leadingNumber(formatNumber(kPi / f.divisor)));
             return;
         }
     }
 }
 
 void SettingsWindow::colorSwatch_Click(ColorSwatch* swatch) {
-    const std::optional<QColor> chosen = shell_.dialogs().chooseColor(this, swatch->qcolor());
+    const std::optional<QColor> chosen = host_.dialogs().chooseColor(this, swatch->qcolor());
     // A cancelled dialog leaves the setting, and therefore the plane, as it was.
     if (!chosen) return;
     swatch->setColor(bgrFromColor(*chosen));
-    if (swatch == bgcolor_) shell_.coordinateWindow().surface().setBackColor(swatch->color());
-    redrawPlane();
+    if (swatch == bgcolor_) emit backgroundChosen(swatch->color());
+    emit planeChanged();
 }
 
 void SettingsWindow::txtsl_LostFocus() {
     const QString text = txtsl_->text();
     const double v = leadingNumber(text);
     if (text.isEmpty() || v > 20 || v < 5 || v != std::fabs(v) || v != std::floor(v)) {
-        shell_.dialogs().message(this, QStringLiteral("请输入5到20之间的正整数"),
-                                 Dialogs::Icon::None);
+        host_.dialogs().message(this, QStringLiteral("请输入5到20之间的正整数"),
+                                Dialogs::Icon::None);
         return;
     }
-    shell_.shared().sl = static_cast<std::int16_t>(v);
-    redrawPlane();
-}
-
-void SettingsWindow::resizeOption_Click(QSize sizeTwips) {
-    shell_.coordinateWindow().resizePlane(sizeTwips.width(), sizeTwips.height());
+    settings_.sl = static_cast<std::int16_t>(v);
+    emit planeChanged();
 }
 
 void SettingsWindow::SLYLN_LostFocus() {
     if (isNumeric(SLYLN_->text())) return;
-    shell_.dialogs().message(this, QStringLiteral("请输入数字"), Dialogs::Icon::None);
+    host_.dialogs().message(this, QStringLiteral("请输入数字"), Dialogs::Icon::None);
     SLYLN_->setFocus(Qt::OtherFocusReason);
 }
 
 void SettingsWindow::Command2_Click() {
-    shell_.openHelp();
-}
-
-void SettingsWindow::redrawPlane() {
-    shell_.coordinateWindow().XY();
+    host_.openHelp();
 }
 
 }  // namespace zeto

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "plane/PlaneWindow.h"
+#include "plane/core/PlaneSettings.h"
 #include "platform/ColorSwatch.h"
 
 #include <QSize>
-#include "plane/PlaneWindow.h"
-
-#include <QWidget>
 
 class QCheckBox;
 class QComboBox;
@@ -17,18 +16,18 @@ class QTabWidget;
 
 namespace zeto {
 
-class Shell;
-
 // The settings window "系统设置": plotting method, pen width, fineness, grid, labels,
-// colours, axis length, window size and the number of preview terms.
+// colours, axis length, window size and the number of preview terms. It keeps the plane's
+// axis half-length `sl`, pen width `bl` and point step `JXD`; it does not draw: the plane
+// follows its signals.
 class SettingsWindow : public PlaneWindow {
     Q_OBJECT
   public:
     // Runs the window's load steps without showing it.
-    explicit SettingsWindow(Shell& shell, QWidget* parent = nullptr);
+    explicit SettingsWindow(PlaneHost& host, QWidget* parent = nullptr);
 
-    // True when the line method ("连线法", option `Oplxf`) is selected.
-    bool lineMethod() const;
+    // The settings as they stand now.
+    PlaneSettings settings() const;
     // The text of the preview-terms box `SLYLN`.
     QString previewCountText() const;
 
@@ -36,19 +35,25 @@ class SettingsWindow : public PlaneWindow {
     void selectBold(const QString& item);
     void selectDpi(const QString& item);
 
-    // The plane settings the coordinate window draws with.
-    bool gridShown() const;
-    bool labelsShown() const;
-    BgrColor axisColor() const;
-    BgrColor gridColor() const;
-    BgrColor backgroundColor() const;
+    // The three values as the program's start sets them; nothing is redrawn.
+    void setAxisLength(std::int16_t sl) { settings_.sl = sl; }
+    void setPenWidthValue(int bl) { settings_.bl = bl; }
+    void setPointStep(float JXD) { settings_.JXD = JXD; }
 
+  signals:
+    // The plane must be drawn afresh (grid, labels, a colour or the axis length changed).
+    void planeChanged();
+    void penWidthChosen(int pixels);
+    void backgroundChosen(BgrColor color);
+    // A size option was chosen: the coordinate window's client size in twips.
+    void sizeChosen(QSize twips);
+
+  public:
     // Coordinate-window client sizes of the size options, in twips.
     static constexpr QSize kSmallTwips{4000, 4000};
     static constexpr QSize kMediumTwips{6580, 6000};
     static constexpr QSize kLargeTwips{8880, 8000};
 
-  protected:
   private:
     QWidget* buildPlaneTab();
     QWidget* buildSequenceTab();
@@ -58,11 +63,10 @@ class SettingsWindow : public PlaneWindow {
     void dpi_Click();
     void colorSwatch_Click(ColorSwatch* swatch);
     void txtsl_LostFocus();
-    void resizeOption_Click(QSize sizeTwips);
     void SLYLN_LostFocus();
     void Command2_Click();
-    void redrawPlane();
 
+    PlaneSettings settings_;
     QTabWidget* tabs_ = nullptr;
     QRadioButton* Opmdf_ = nullptr;
     QRadioButton* Oplxf_ = nullptr;

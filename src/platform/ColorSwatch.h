@@ -1,14 +1,11 @@
 #pragma once
 
+#include "platform/core/BgrColor.h"
+
 #include <QColor>
 #include <QLabel>
 
-#include <cstdint>
-
 namespace zeto {
-
-// Colours are held as 32-bit values laid out 0x00BBGGRR (red in the low byte).
-using BgrColor = std::uint32_t;
 
 QColor colorFromBgr(BgrColor value);
 BgrColor bgrFromColor(const QColor& color);

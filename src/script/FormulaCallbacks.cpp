@@ -1,9 +1,7 @@
 #include "script/FormulaCallbacks.h"
 
-#include "plane/CoordinateWindow.h"
-#include "plane/SettingsWindow.h"
+#include "plane/core/PlotCanvas.h"
 #include "platform/Dialogs.h"
-#include "platform/DrawingSurface.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/VbError.h"
 #include "shell/SharedState.h"
@@ -60,8 +58,7 @@ FormulaCallbacks::FormulaCallbacks(Shell& shell) : shell_(shell) {}
 
 void FormulaCallbacks::call(std::string_view method, const std::vector<script::Value>& args) {
     auto expect = [&](size_t count) {
-        if (args.size() != count)
-            throw VbError(VbError::WrongArgumentCount);
+        if (args.size() != count) throw VbError(VbError::WrongArgumentCount);
     };
     if (sameName(method, "SS")) {
         expect(1);
@@ -121,11 +118,11 @@ void FormulaCallbacks::fcf(const script::Value& Z, const script::Value& Z1) {
         if (y > 20 || y < -20) return;
         const double x = shell_.shared().ZBL;
         const BgrColor color = graphColor();
-        if (shell_.settingsWindow().lineMethod()) {
-            shell_.coordinateWindow().surface().line(toSingle(x), toSingle(y), toSingle(x + 0.01),
-                                                     toSingle(Z1.toNumber()), color);
+        if (shell_.planeSettings().lineMethod) {
+            shell_.canvas().segment(toSingle(x), toSingle(y), toSingle(x + 0.01),
+                                    toSingle(Z1.toNumber()), color);
         } else {
-            shell_.coordinateWindow().DrawDot(x, y, color);
+            shell_.canvas().dot(x, y, color);
         }
     } catch (const VbError&) {
         shell_.dialogs().message(shell_.mainWidget(),

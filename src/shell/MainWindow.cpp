@@ -3,9 +3,9 @@
 #include "curves/CurvePage.h"
 #include "functions/FunctionPage.h"
 #include "plane/CoordinateWindow.h"
+#include "plane/PlaneWindows.h"
 #include "plane/SettingsWindow.h"
 #include "platform/Dialogs.h"
-#include "platform/DrawingSurface.h"
 #include "platform/Launcher.h"
 #include "platform/Picture.h"
 #include "platform/SoundPlayer.h"
@@ -45,6 +45,8 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(twipsToPixels(7200), twipsToPixels(4980));
     setCentralWidget(client);
+    // The plane windows come before the pages, which reach the plane from the start.
+    planes_ = std::make_unique<PlaneWindows>(*this);
     buildMenus();
     buildToolButtons(client);
     buildStatusLine(client);
@@ -54,10 +56,9 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
-    // The plane windows read the shared state while they go; mark the program as closing first.
+    // The plane windows ask whether the program is closing while they go.
     state_.EXITZETO = true;
-    coordinateWindow_.reset();
-    settingsWindow_.reset();
+    planes_.reset();
 }
 
 void MainWindow::buildMenus() {
@@ -79,7 +80,7 @@ void MainWindow::buildMenus() {
         }
     };
     addMenu("sys", QStringLiteral("系统(&S)"),
-            {{"config", QStringLiteral("系统设置"), &MainWindow::showSettingsWindow},
+            {{"config", QStringLiteral("系统设置"), &MainWindow::showSettings},
              {"hypen", QStringLiteral("-"), nullptr},
              {"EXIT", QStringLiteral("退出ZETO"), &MainWindow::exitNow}});
     addMenu("tools", QStringLiteral("工具(&T)"),
@@ -103,10 +104,9 @@ void MainWindow::buildToolButtons(QWidget* client) {
     };
     const Button buttons[] = {
         {"FlatBttn1", QStringLiteral("计算器"), "calc.png", 120, 45, &MainWindow::startCalculator},
-        {"FlatBttn2", QStringLiteral("查看坐标"), "plane.png", 700, 40,
-         &MainWindow::showCoordinateWindow},
+        {"FlatBttn2", QStringLiteral("查看坐标"), "plane.png", 700, 40, &MainWindow::showPlane},
         {"FlatBttn3", QStringLiteral("系统设置"), "settings.png", 1320, 40,
-         &MainWindow::showSettingsWindow},
+         &MainWindow::showSettings},
         {"FlatBttn4", QStringLiteral("公司网站"), "web.png", 1920, 40, &MainWindow::openWebPage},
         {"FlatBttn5", QStringLiteral("系统帮助"), "help.png", 2520, 40, &MainWindow::openHelp},
         {"FlatBttn6", QStringLiteral("关于系统"), "about.png", 3120, 40, &MainWindow::showAbout},
@@ -188,14 +188,14 @@ void MainWindow::buildPages(QWidget* client) {
 }
 
 void MainWindow::load() {
-    state_.sl = 10;
+    SettingsWindow& settings = planes_->settings();
+    settings.setAxisLength(10);
     centreOnScreen(this);
 
-    settingsWindow_ = std::make_unique<SettingsWindow>(*this);
-    settingsWindow_->selectBold(QStringLiteral("粗"));
+    settings.selectBold(QStringLiteral("粗"));
 
-    state_.bl = 2;
-    coordinateWindow().surface().setDrawWidth(2);
+    settings.setPenWidthValue(2);
+    planes_->plane().setPenWidth(2);
 
     sequencePage_->selectKind(QStringLiteral("等差数列"));
     functionPage_->selectKind(QStringLiteral("一次函数"));
@@ -208,8 +208,8 @@ void MainWindow::load() {
     Myobj_ = std::make_unique<FormulaCallbacks>(*this);
     SC_->AddObject("OBJsc", Myobj_.get());
 
-    settingsWindow_->selectDpi(QStringLiteral("正常"));
-    state_.JXD = toSingle(3.1415926535 / 1000);
+    settings.selectDpi(QStringLiteral("正常"));
+    settings.setPointStep(toSingle(3.1415926535 / 1000));
     state_.Cci = 1;
 }
 
@@ -240,14 +240,27 @@ bool MainWindow::yieldToEvents() {
 }
 
 CoordinateWindow& MainWindow::coordinateWindow() {
-    // The first use creates the window, whose load draws the plane: the settings window must
-    // exist by then, since the plane reads its colours and options.
-    if (!coordinateWindow_) coordinateWindow_ = std::make_unique<CoordinateWindow>(*this);
-    return *coordinateWindow_;
+    return planes_->plane();
 }
 
 SettingsWindow& MainWindow::settingsWindow() {
-    return *settingsWindow_;
+    return planes_->settings();
+}
+
+PlaneSettings MainWindow::planeSettings() const {
+    return planes_->settings().settings();
+}
+
+PlotCanvas& MainWindow::canvas() {
+    return planes_->plane();
+}
+
+void MainWindow::clearPlane() {
+    planes_->clearPlane();
+}
+
+QString MainWindow::previewCountText() const {
+    return planes_->settings().previewCountText();
 }
 
 script::ScriptHost& MainWindow::scriptHost() {
@@ -261,12 +274,12 @@ void MainWindow::showWindow(QWidget* window) {
     window->activateWindow();
 }
 
-void MainWindow::showCoordinateWindow() {
-    showWindow(&coordinateWindow());
+void MainWindow::showPlane() {
+    showWindow(&planes_->plane());
 }
 
-void MainWindow::showSettingsWindow() {
-    showWindow(settingsWindow_.get());
+void MainWindow::showSettings() {
+    showWindow(&planes_->settings());
 }
 
 AboutWindow* MainWindow::about() const {
@@ -296,9 +309,9 @@ void MainWindow::startCalculator() {
 
 void MainWindow::exitNow() {
     state_.EXITZETO = true;
-    for (QWidget* window : {static_cast<QWidget*>(coordinateWindow_.get()),
-                            static_cast<QWidget*>(settingsWindow_.get()),
-                            static_cast<QWidget*>(about_.data()), static_cast<QWidget*>(this)})
+    for (QWidget* window :
+         {static_cast<QWidget*>(&planes_->plane()), static_cast<QWidget*>(&planes_->settings()),
+          static_cast<QWidget*>(about_.data()), static_cast<QWidget*>(this)})
         if (window) window->hide();
     QCoreApplication::exit(0);
 }
@@ -307,8 +320,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // From here on every long task stops at its next yield, and the plane windows close
     // instead of hiding.
     state_.EXITZETO = true;
-    if (coordinateWindow_) coordinateWindow_->close();
-    settingsWindow_->close();
+    planes_->close();
     if (about_) about_->close();
     event->accept();
     QCoreApplication::quit();

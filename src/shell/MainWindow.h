@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plane/PlaneHost.h"
 #include "platform/Platform.h"
 #include "shell/SharedState.h"
 #include "shell/Shell.h"
@@ -16,6 +17,9 @@ namespace zeto {
 
 class ActivityLamp;
 class Banner;
+class CoordinateWindow;
+class PlaneWindows;
+class SettingsWindow;
 class FormulaCallbacks;
 class CurvePage;
 class AboutWindow;
@@ -28,7 +32,7 @@ class ScriptHost;
 // The main window "ZETO": six pages on the tab control `SSTab1`, menus, tool buttons, the
 // status line with its activity lamp, and the banner. It owns the coordinate and settings
 // windows, the expression engine and the shared variables.
-class MainWindow : public QMainWindow, public Shell {
+class MainWindow : public QMainWindow, public Shell, public PlaneHost {
     Q_OBJECT
   public:
     // Builds the window and runs its load steps; the caller shows it.
@@ -47,10 +51,16 @@ class MainWindow : public QMainWindow, public Shell {
     void soundout() override;
     bool yieldToEvents() override;
     bool closing() const override { return state_.EXITZETO; }
-    CoordinateWindow& coordinateWindow() override;
-    SettingsWindow& settingsWindow() override;
     script::ScriptHost& scriptHost() override;
-    void showWindow(QWidget* window) override;
+    PlaneSettings planeSettings() const override;
+    PlotCanvas& canvas() override;
+    void showPlane() override;
+    void clearPlane() override;
+    void showSettings() override;
+    QString previewCountText() const override;
+
+    CoordinateWindow& coordinateWindow();
+    SettingsWindow& settingsWindow();
 
     // The client area the designed positions refer to.
     QWidget* client() const { return centralWidget(); }
@@ -60,8 +70,6 @@ class MainWindow : public QMainWindow, public Shell {
     AboutWindow* about() const;
 
     // Menu and tool-button actions.
-    void showCoordinateWindow();
-    void showSettingsWindow();
     void showAbout();
     void openHelp() override;
     void openWebPage();
@@ -79,13 +87,14 @@ class MainWindow : public QMainWindow, public Shell {
     void buildPages(QWidget* client);
     void buildStatusLine(QWidget* client);
     void load();
+    // Makes a window visible and brings it to the front, without a modal loop.
+    void showWindow(QWidget* window);
 
     Platform& platform_;
     SharedState state_;
     std::unique_ptr<script::ScriptHost> SC_;
     std::unique_ptr<FormulaCallbacks> Myobj_;
-    std::unique_ptr<SettingsWindow> settingsWindow_;
-    std::unique_ptr<CoordinateWindow> coordinateWindow_;
+    std::unique_ptr<PlaneWindows> planes_;
     QPointer<AboutWindow> about_;
     QTabWidget* SSTab1_ = nullptr;
     QLabel* status_ = nullptr;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plane/core/PlaneSettings.h"
+
 #include <QString>
 
 class QWidget;
@@ -7,17 +9,16 @@ class QWidget;
 namespace zeto {
 
 class Dialogs;
-class CoordinateWindow;
-class SettingsWindow;
+class PlotCanvas;
 class ProgramFiles;
 struct SharedState;
 namespace script {
 class ScriptHost;
 }
 
-// What the pages and the other windows use of the main window: its shared variables, the
-// status line, the activity lamp, the completion sound, the dialogs, the expression engine
-// and the two plane windows.
+// What the pages use of the main window: its shared variables, the status line, the
+// activity lamp, the completion sound, the dialogs, the expression engine, and the plane as
+// far as a page may reach it.
 class Shell {
   public:
     virtual ~Shell() = default;
@@ -40,15 +41,20 @@ class Shell {
     virtual bool yieldToEvents() = 0;
     virtual bool closing() const = 0;
 
-    virtual CoordinateWindow& coordinateWindow() = 0;
-    virtual SettingsWindow& settingsWindow() = 0;
     virtual script::ScriptHost& scriptHost() = 0;
+
+    // The plane: its settings as they stand, what plots draw on, and the page buttons'
+    // "查看坐标", "清空坐标" and "坐标设置".
+    virtual PlaneSettings planeSettings() const = 0;
+    virtual PlotCanvas& canvas() = 0;
+    virtual void showPlane() = 0;
+    virtual void clearPlane() = 0;
+    virtual void showSettings() = 0;
+    // The settings window's number of preview terms, as typed.
+    virtual QString previewCountText() const = 0;
 
     // Opens the help page of the program folder with the desktop's viewer.
     virtual void openHelp() = 0;
-
-    // Makes a window visible and brings it to the front, without a modal loop.
-    virtual void showWindow(QWidget* window) = 0;
 };
 
 }  // namespace zeto

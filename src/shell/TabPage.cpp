@@ -1,8 +1,5 @@
 #include "shell/TabPage.h"
 
-#include "plane/CoordinateWindow.h"
-#include "plane/SettingsWindow.h"
-#include "platform/DrawingSurface.h"
 #include "platform/Picture.h"
 #include "platform/Twips.h"
 #include "platform/core/ProgramFiles.h"
@@ -71,15 +68,10 @@ void TabPage::addPlaneButtons(const char* showName, const char* clearName,
     QPushButton* clear = addButton(clearName, QStringLiteral("清空坐标"), 5280, 1620, 1425, 345);
     QPushButton* settings =
         addButton(settingsName, QStringLiteral("坐标设置"), 5280, 2100, 1425, 345);
-    connect(show, &QPushButton::clicked, this,
-            [this] { shell_.showWindow(&shell_.coordinateWindow()); });
+    connect(show, &QPushButton::clicked, this, [this] { shell_.showPlane(); });
     // Clearing redraws the plane in place; the coordinate window is not brought forward.
-    connect(clear, &QPushButton::clicked, this, [this] {
-        shell_.coordinateWindow().surface().clear();
-        shell_.coordinateWindow().XY();
-    });
-    connect(settings, &QPushButton::clicked, this,
-            [this] { shell_.showWindow(&shell_.settingsWindow()); });
+    connect(clear, &QPushButton::clicked, this, [this] { shell_.clearPlane(); });
+    connect(settings, &QPushButton::clicked, this, [this] { shell_.showSettings(); });
 }
 
 void TabPage::makeTextRed(QWidget* widget) {

@@ -13,7 +13,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-
 namespace zeto {
 CalculatorPage::CalculatorPage(Shell& shell, int pageTopPixels, QWidget* parent)
     : TabPage(shell, pageTopPixels, parent), runner_(shell) {

@@ -1,10 +1,9 @@
 #include "tools/SequencePage.h"
 
-#include "plane/SettingsWindow.h"
 #include "platform/Dialogs.h"
-#include "platform/core/VbError.h"
 #include "platform/Twips.h"
 #include "platform/core/NumberText.h"
+#include "platform/core/VbError.h"
 #include "script/core/ProcedureText.h"
 #include "shell/SharedState.h"
 #include "shell/Shell.h"
@@ -221,7 +220,7 @@ void SequencePage::previewComputed(bool geometric) {
     Shell& sh = shell();
     sh.startLamp();
     sh.setStatus(QStringLiteral("生成中..."));
-    const auto count = strictNumber(sh.settingsWindow().previewCountText());
+    const auto count = strictNumber(sh.previewCountText());
     if (!count || *count > kMostListedTerms) return failPreview();
     QPointer<SequencePage> alive(this);
     const int run = previewRun_;
@@ -249,7 +248,7 @@ void SequencePage::previewCustom() {
     sh.shared().Zdysl = Zdytxgs_->text();
     sh.setStatus(QStringLiteral("生成中,请稍等..."));
     sh.startLamp();
-    const auto count = strictNumber(sh.settingsWindow().previewCountText());
+    const auto count = strictNumber(sh.previewCountText());
     if (!count || *count > kMostFormulaTerms) return failPreview();
     const std::string formula = sh.shared().Zdysl.toStdString();
     for (double i = 1; i <= *count; ++i) {

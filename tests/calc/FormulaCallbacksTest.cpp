@@ -85,7 +85,7 @@ TEST_F(FormulaCallbacksTest, MethodNamesArgumentsAndValues) {
 }
 
 TEST_F(FormulaCallbacksTest, PlotSegmentsPointsAndSkippedValues) {
-    ASSERT_TRUE(shell.settingsWindow().lineMethod());
+    ASSERT_TRUE(shell.planeSettings().lineMethod);
     shell.state.ZBL = 2;
     ASSERT_FALSE(colourNear(2, 3, kGraph));
     callbacks->fcf(Value::number(3), Value::number(3.05));

@@ -74,7 +74,7 @@ class PlaneTicks : public PlaneFixture, public ::testing::WithParamInterface<Tic
 TEST_P(PlaneTicks, TicksRunFromOneMinusLToLMinusOneWithTheDrawingColour) {
     const TickCase c = GetParam();
     chooseSwatchColor("zbcolor", kRed);
-    shell.state.bl = c.bl;
+    form4.setPenWidthValue(c.bl);
     drawPlane(10, false, c.labels);
     const PlaneGrid g = grid();
     const double tick = 10 / 40.0;

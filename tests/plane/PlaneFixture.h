@@ -36,7 +36,8 @@ class PlaneFixture : public ::testing::Test {
     }
 
     PlaneGrid grid() const {
-        return PlaneGrid{surface.image().width(), surface.image().height(), shell.state.sl};
+        return PlaneGrid{surface.image().width(), surface.image().height(),
+                         shell.planeSettings().sl};
     }
     const QImage& image() const { return surface.image(); }
 
@@ -66,7 +67,7 @@ class PlaneFixture : public ::testing::Test {
     void drawPlane(int L, bool gridShown, bool labels) {
         control<QCheckBox>("opnet")->setChecked(gridShown);
         control<QCheckBox>("kd")->setChecked(labels);
-        shell.state.sl = static_cast<std::int16_t>(L);
+        form4.setAxisLength(static_cast<std::int16_t>(L));
         form3.XY();
     }
 

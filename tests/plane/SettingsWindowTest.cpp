@@ -94,11 +94,11 @@ TEST_F(SettingsWindow, OnlyPlaneSettingsEraseTheGraphs) {
 
 TEST_F(SettingsWindow, PenWidthTakesEffectForTheNextDrawing) {
     choose(control<QComboBox>("bold"), "细");
-    EXPECT_EQ(shell.state.bl, 1);
+    EXPECT_EQ(shell.planeSettings().bl, 1);
     EXPECT_EQ(surface.drawWidth(), 1);
     form4.selectBold("粗");
     form4.selectBold("中等");  // no such item: nothing changes
-    EXPECT_EQ(shell.state.bl, 2);
+    EXPECT_EQ(shell.planeSettings().bl, 2);
     EXPECT_EQ(surface.drawWidth(), 2);
 }
 
@@ -129,7 +129,7 @@ TEST_P(AxisLength, ValidatesOnLeavingTheBox) {
     const bool accepted = c.sl != 10;
     form3.DrawDot(3.3, 4.4, kGreen);
     leaveField("txtsl", QString::fromUtf8(c.text));
-    EXPECT_EQ(shell.state.sl, c.sl);
+    EXPECT_EQ(shell.planeSettings().sl, c.sl);
     EXPECT_EQ(control<QLineEdit>("txtsl")->text(), QString::fromUtf8(c.text));
     EXPECT_EQ(countColor(image(), kGreen) == 0, accepted);
     if (accepted) {
@@ -177,7 +177,7 @@ TEST_F(SettingsWindow, FieldsAreCheckedWhenTheUserTabsAway) {
                   c.message.isEmpty() ? QStringList() : QStringList{c.message});
         for (const auto& m : shell.scripted.messages) EXPECT_EQ(m.icon, Dialogs::Icon::None);
     }
-    EXPECT_EQ(shell.state.sl, 6);
+    EXPECT_EQ(shell.planeSettings().sl, 6);
 }
 
 TEST_F(SettingsWindow, FocusLostToAnotherWindowIsNotAChange) {
@@ -200,13 +200,13 @@ TEST_F(SettingsWindow, FinenessItemsSetThePointStep) {
         const QString item = QString::fromUtf8(cases[k].item);
         const float step = static_cast<float>(3.1415926535 / cases[k].divisor);
         EXPECT_EQ(dpi->itemText(k), item);
-        shell.state.JXD = 0;
+        form4.setPointStep(0);
         choose(dpi, item);
-        EXPECT_FLOAT_EQ(shell.state.JXD, step) << cases[k].item;
-        shell.state.JXD = 0;
+        EXPECT_FLOAT_EQ(shell.planeSettings().JXD, step) << cases[k].item;
+        form4.setPointStep(0);
         form4.selectDpi(item);
         form4.selectDpi("超高");  // no such item: nothing changes
-        EXPECT_FLOAT_EQ(shell.state.JXD, step) << cases[k].item;
+        EXPECT_FLOAT_EQ(shell.planeSettings().JXD, step) << cases[k].item;
     }
 }
 

@@ -23,8 +23,8 @@ TEST_F(ShellFixture, SavesPicturesOfEveryPageWhenAsked) {
         mainWindow->grab().save(
             QDir(folder).filePath(QStringLiteral("mainWindow-page%1.png").arg(k + 1)));
     }
-    mainWindow->showCoordinateWindow();
-    mainWindow->showSettingsWindow();
+    mainWindow->showPlane();
+    mainWindow->showSettings();
     QCoreApplication::processEvents();
     mainWindow->coordinateWindow().grab().save(QDir(folder).filePath("form3.png"));
     mainWindow->settingsWindow().grab().save(QDir(folder).filePath("form4.png"));

@@ -49,13 +49,14 @@ TEST_F(ShellFixture, StartsWithFirstPageAndReadyStatus) {
 
 TEST_F(ShellFixture, SharedVariablesHoldTheirStartValues) {
     const SharedState& s = mainWindow->shared();
+    const PlaneSettings plane = mainWindow->planeSettings();
     EXPECT_FALSE(s.EXITZETO);
-    EXPECT_EQ(s.sl, 10);
-    EXPECT_EQ(s.bl, 2);
+    EXPECT_EQ(plane.sl, 10);
+    EXPECT_EQ(plane.bl, 2);
     EXPECT_EQ(s.funsort, 1);
     EXPECT_EQ(s.Cci, 1);
     // "正常" shows in the fineness list while the step is still pi/1000, as start-up leaves it.
-    EXPECT_FLOAT_EQ(s.JXD, static_cast<float>(3.1415926535 / 1000));
+    EXPECT_FLOAT_EQ(plane.JXD, static_cast<float>(3.1415926535 / 1000));
     auto* dpi = mainWindow->settingsWindow().findChild<QComboBox*>("dpi");
     ASSERT_NE(dpi, nullptr);
     EXPECT_EQ(dpi->currentText(), "正常");

@@ -48,8 +48,8 @@ TEST_F(ShellFixture, HiddenPlaneKeepsItsDrawing) {
 
 TEST_F(ShellFixture, ClosingTheMainWindowClosesEverything) {
     mainWindow->show();
-    mainWindow->showCoordinateWindow();
-    mainWindow->showSettingsWindow();
+    mainWindow->showPlane();
+    mainWindow->showSettings();
     mainWindow->showAbout();
     ASSERT_TRUE(mainWindow->coordinateWindow().isVisible() &&
                 mainWindow->settingsWindow().isVisible());
@@ -64,7 +64,7 @@ TEST_F(ShellFixture, ClosingTheMainWindowClosesEverything) {
 
 TEST_F(ShellFixture, ExitMenuEndsAtOnceWithoutCloseRequests) {
     mainWindow->show();
-    mainWindow->showCoordinateWindow();
+    mainWindow->showPlane();
     mainWindow->exitNow();
     EXPECT_TRUE(mainWindow->shared().EXITZETO);
     EXPECT_FALSE(mainWindow->isVisible());

@@ -1,22 +1,21 @@
 #include "FakeShell.h"
 
 #include "plane/CoordinateWindow.h"
+#include "plane/PlaneWindows.h"
 #include "plane/SettingsWindow.h"
-#include "platform/DrawingSurface.h"
 #include "script/core/ScriptHost.h"
 
 #include <QCoreApplication>
 
 namespace zeto::test {
 
-FakeShell::FakeShell() {
+FakeShell::FakeShell() : planes_(std::make_unique<PlaneWindows>(*this)) {
     main.setObjectName(QStringLiteral("Form1"));
 }
 
 FakeShell::~FakeShell() {
     state.EXITZETO = true;
-    coordinateWindow_.reset();
-    settingsWindow_.reset();
+    planes_.reset();
 }
 
 void FakeShell::setStatus(const QString& text) {
@@ -40,29 +39,41 @@ bool FakeShell::yieldToEvents() {
     return !state.EXITZETO;
 }
 
-SettingsWindow& FakeShell::settingsWindow() {
-    if (!settingsWindow_) settingsWindow_ = std::make_unique<SettingsWindow>(*this);
-    return *settingsWindow_;
-}
-
-CoordinateWindow& FakeShell::coordinateWindow() {
-    if (!coordinateWindow_) {
-        settingsWindow();
-        state.bl = 2;
-        coordinateWindow_ = std::make_unique<CoordinateWindow>(*this);
-        coordinateWindow_->surface().setDrawWidth(2);
-    }
-    return *coordinateWindow_;
-}
-
 script::ScriptHost& FakeShell::scriptHost() {
     if (!host_) host_ = std::make_unique<script::ScriptHost>();
     return *host_;
 }
 
-void FakeShell::showWindow(QWidget* window) {
-    window->show();
-    window->raise();
+PlaneSettings FakeShell::planeSettings() const {
+    return planes_->settings().settings();
+}
+
+PlotCanvas& FakeShell::canvas() {
+    return planes_->plane();
+}
+
+void FakeShell::showPlane() {
+    planes_->plane().show();
+}
+
+void FakeShell::clearPlane() {
+    planes_->clearPlane();
+}
+
+void FakeShell::showSettings() {
+    planes_->settings().show();
+}
+
+QString FakeShell::previewCountText() const {
+    return planes_->settings().previewCountText();
+}
+
+CoordinateWindow& FakeShell::coordinateWindow() {
+    return planes_->plane();
+}
+
+SettingsWindow& FakeShell::settingsWindow() {
+    return planes_->settings();
 }
 
 }  // namespace zeto::test

@@ -2,6 +2,7 @@
 
 #include "ScriptedDialogs.h"
 
+#include "plane/PlaneHost.h"
 #include "platform/core/ProgramFiles.h"
 #include "shell/SharedState.h"
 #include "shell/Shell.h"
@@ -11,15 +12,20 @@
 
 #include <memory>
 
-namespace zeto::script {
+namespace zeto {
+class CoordinateWindow;
+class PlaneWindows;
+class SettingsWindow;
+namespace script {
 class ScriptHost;
 }
+}  // namespace zeto
 
 namespace zeto::test {
 
-// A stand-in for the main window that records what the windows and pages ask of it. The
-// plane windows are created on first use in the start-up order (settings, then plane).
-class FakeShell : public Shell {
+// A stand-in for the main window that records what the windows and pages ask of it, with
+// real plane windows.
+class FakeShell : public Shell, public PlaneHost {
   public:
     FakeShell();
     ~FakeShell() override;
@@ -35,11 +41,17 @@ class FakeShell : public Shell {
     void soundout() override { ++sounds; }
     bool yieldToEvents() override;
     bool closing() const override { return state.EXITZETO; }
-    CoordinateWindow& coordinateWindow() override;
-    SettingsWindow& settingsWindow() override;
     script::ScriptHost& scriptHost() override;
-    void showWindow(QWidget* window) override;
+    PlaneSettings planeSettings() const override;
+    PlotCanvas& canvas() override;
+    void showPlane() override;
+    void clearPlane() override;
+    void showSettings() override;
+    QString previewCountText() const override;
     void openHelp() override { ++helpRequests; }
+
+    CoordinateWindow& coordinateWindow();
+    SettingsWindow& settingsWindow();
 
     SharedState state;
     ScriptedDialogs scripted;
@@ -55,8 +67,7 @@ class FakeShell : public Shell {
     int helpRequests = 0;
 
   private:
-    std::unique_ptr<SettingsWindow> settingsWindow_;
-    std::unique_ptr<CoordinateWindow> coordinateWindow_;
+    std::unique_ptr<PlaneWindows> planes_;
     std::unique_ptr<script::ScriptHost> host_;
 };
 

@@ -68,7 +68,8 @@ Value wholeResult(std::int64_t r, bool shortResult) {
 constexpr std::size_t kMaxTextLength = 1u << 20;
 
 Value joined(const std::string& a, const std::string& b) {
-    if (a.size() + b.size() > kMaxTextLength) throw ScriptError::standard(VbError::OutOfStringSpace);
+    if (a.size() + b.size() > kMaxTextLength)
+        throw ScriptError::standard(VbError::OutOfStringSpace);
     std::string text;
     text.reserve(a.size() + b.size());
     text += a;
