@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "shell/SharedState.h"
 #include "shell/Shell.h"
+#include "shell/TaskFrame.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -51,6 +52,7 @@ class MainWindow : public QMainWindow, public Shell, public PlaneHost {
     void soundout() override;
     bool yieldToEvents() override;
     bool closing() const override { return state_.EXITZETO; }
+    TaskFrame& tasks() override { return tasks_; }
     script::ScriptHost& scriptHost() override;
     PlaneSettings planeSettings() const override;
     PlotCanvas& canvas() override;
@@ -92,6 +94,7 @@ class MainWindow : public QMainWindow, public Shell, public PlaneHost {
 
     Platform& platform_;
     SharedState state_;
+    TaskFrame tasks_{*this};
     std::unique_ptr<script::ScriptHost> SC_;
     std::unique_ptr<FormulaCallbacks> Myobj_;
     std::unique_ptr<PlaneWindows> planes_;

@@ -11,6 +11,7 @@ namespace zeto {
 class Dialogs;
 class PlotCanvas;
 class ProgramFiles;
+class TaskFrame;
 struct SharedState;
 namespace script {
 class ScriptHost;
@@ -40,6 +41,8 @@ class Shell {
     // long task must then return at once without touching any window again.
     virtual bool yieldToEvents() = 0;
     virtual bool closing() const = 0;
+    // The long tasks running now; every task opens a BusyScope on it.
+    virtual TaskFrame& tasks() = 0;
 
     virtual script::ScriptHost& scriptHost() = 0;
 

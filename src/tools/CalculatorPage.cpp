@@ -5,6 +5,7 @@
 #include "script/core/ProcedureText.h"
 #include "shell/SharedState.h"
 #include "shell/Shell.h"
+#include "shell/TaskFrame.h"
 
 #include <QClipboard>
 #include <QGroupBox>
@@ -47,17 +48,17 @@ void CalculatorPage::Command12_Click() {
         return;
     }
     sh.shared().BDS = txtshi_->text();
-    sh.setStatus(QStringLiteral("计算中,请稍等..."));
-    try {
-        runner_.run(script::ProcedureText::calculator(sh.shared().BDS.toStdString()));
-    } catch (const VbError&) {
-        sh.dialogs().message(sh.mainWidget(),
-                             QStringLiteral("计算出错，请严格按照计算机数学符号规范书写!"),
-                             Dialogs::Icon::Exclamation);
-        sh.setStatus(QStringLiteral("就绪"));
-        return;
+    {
+        BusyScope task(sh, this, QStringLiteral("计算中,请稍等..."), BusyScope::Lamp::Off);
+        try {
+            runner_.run(script::ProcedureText::calculator(sh.shared().BDS.toStdString()));
+        } catch (const VbError&) {
+            sh.dialogs().message(sh.mainWidget(),
+                                 QStringLiteral("计算出错，请严格按照计算机数学符号规范书写!"),
+                                 Dialogs::Icon::Exclamation);
+            return;
+        }
     }
-    sh.setStatus(QStringLiteral("就绪"));
     sh.soundout();
 }
 

@@ -7,6 +7,7 @@
 #include "platform/core/ProgramFiles.h"
 #include "shell/SharedState.h"
 #include "shell/Shell.h"
+#include "shell/TaskFrame.h"
 #include "tools/LabelFit.h"
 #include "tools/Mysqr.h"
 #include "tools/core/QuadraticSolver.h"
@@ -275,7 +276,7 @@ void EquationPage::Command11_Click() {
     }
     Radical simplified;
     if (const std::optional<double> radicand = solver.radicand()) {
-        const std::optional<Radical> result = mysqr(shell(), *radicand);
+        const std::optional<Radical> result = mysqr(shell(), this, *radicand);
         if (!result) return;
         simplified = *result;
     }
@@ -287,6 +288,8 @@ void EquationPage::Command11_Click() {
 }
 
 void EquationPage::Command18_Click() {
+    // A solve still waiting for its turn must not fill the emptied result in afterwards.
+    shell().tasks().supersede(this);
     clearResults();
     for (QLineEdit* field : fxs_) field->clear();
     fxs_[0]->setFocus();

@@ -2,16 +2,19 @@
 
 #include "shell/SharedState.h"
 #include "shell/Shell.h"
+#include "shell/TaskFrame.h"
 
 namespace zeto {
 
-std::optional<Radical> mysqr(Shell& shell, double value) {
-    shell.setStatus(QStringLiteral("计算中..."));
-    if (!shell.yieldToEvents()) return std::nullopt;
-    const Radical result = RadicalReducer::reduce(value);
-    shell.shared().sqrm = result.m;
-    shell.shared().sqrn = result.r;
-    shell.setStatus(QStringLiteral("就绪"));
+std::optional<Radical> mysqr(Shell& shell, const void* owner, double value) {
+    Radical result;
+    {
+        BusyScope task(shell, owner, QStringLiteral("计算中..."), BusyScope::Lamp::Off);
+        if (!task.yield()) return std::nullopt;
+        result = RadicalReducer::reduce(value);
+        shell.shared().sqrm = result.m;
+        shell.shared().sqrn = result.r;
+    }
     shell.soundout();
     return result;
 }

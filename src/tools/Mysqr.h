@@ -11,7 +11,8 @@ class Shell;
 // The main window's square-root simplification, shared by the radical and equation pages:
 // shows the busy status, lets pending events run once, stores m and r in the shared
 // variables sqrm and sqrn, and ends with "就绪" and the completion sound. Returns nothing,
-// having touched nothing more, when the program started closing during the pending events.
-std::optional<Radical> mysqr(Shell& shell, double value);
+// having touched nothing more, when the program started closing or the page `owner` started
+// a newer run or cleared its result during the pending events.
+std::optional<Radical> mysqr(Shell& shell, const void* owner, double value);
 
 }  // namespace zeto

@@ -6,6 +6,7 @@
 #include "platform/core/NumberText.h"
 #include "platform/core/ProgramFiles.h"
 #include "shell/Shell.h"
+#include "shell/TaskFrame.h"
 #include "tools/LabelFit.h"
 #include "tools/Mysqr.h"
 
@@ -138,7 +139,7 @@ void RadicalPage::Command1_Click() {
         return;
     }
     jqz_->setText(numberText(std::sqrt(value)));
-    const std::optional<Radical> result = mysqr(shell(), value);
+    const std::optional<Radical> result = mysqr(shell(), this, value);
     if (!result) return;
     showResultTexts(numberText(result->m), numberText(result->r));
     applyDisplayRules(value);
@@ -153,6 +154,8 @@ void RadicalPage::applyDisplayRules(double input) {
 }
 
 void RadicalPage::Command5_Click() {
+    // A reduction still waiting for its turn must not fill the emptied result in afterwards.
+    shell().tasks().supersede(this);
     sqrx_->clear();
     setRadicalVisible(false);
     mm_->hide();

@@ -7,6 +7,7 @@
 #include "script/core/ProcedureText.h"
 #include "shell/SharedState.h"
 #include "shell/Shell.h"
+#include "shell/TaskFrame.h"
 #include "tools/core/SequenceMath.h"
 
 #include <QComboBox>
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 
 #include <algorithm>
@@ -26,7 +26,6 @@ namespace {
 const QString kArithmetic = QStringLiteral("等差数列");
 const QString kGeometric = QStringLiteral("等比数列");
 const QString kCustom = QStringLiteral("自定义数列");
-const QString kReady = QStringLiteral("就绪");
 
 // Designed lefts of the parameter row in `Frame15`: captions, then their fields.
 constexpr int kCaptionLeft[3] = {120, 960, 1920};
@@ -67,6 +66,8 @@ SequencePage::SequencePage(Shell& shell, int pageTopPixels, QWidget* parent)
     SLEXP_ = new QListWidget(Frame14);
     SLEXP_->setObjectName(QStringLiteral("SLEXP"));
     SLEXP_->setToolTip(QStringLiteral("括号里的是项数"));
+    // Every item is one line of the same font: the list need not measure each one.
+    SLEXP_->setUniformItemSizes(true);
     placeIn(SLEXP_, 120, 240, 1215, 2760);
 
     QGroupBox* Frame13 = addFrame("Frame13", QStringLiteral("数列类型:"), 1800, 600, 3615, 855);
@@ -199,7 +200,6 @@ SequencePage::Kind SequencePage::currentKind() const {
 }
 
 void SequencePage::Command15_Click() {
-    ++previewRun_;
     SLEXP_->clear();
     switch (currentKind()) {
         case Kind::Arithmetic:
@@ -218,13 +218,16 @@ void SequencePage::Command15_Click() {
 
 void SequencePage::previewComputed(bool geometric) {
     Shell& sh = shell();
-    sh.startLamp();
-    sh.setStatus(QStringLiteral("生成中..."));
+    BusyScope task(sh, this, QStringLiteral("生成中..."));
     const auto count = strictNumber(sh.previewCountText());
-    if (!count || *count > kMostListedTerms) return failPreview();
-    QPointer<SequencePage> alive(this);
-    const int run = previewRun_;
-    previewing_ = true;
+    if (!count || *count > kMostListedTerms) return reportDataSize();
+    // Items reach the list once per screen frame: every insertion makes the list lay out all
+    // its items again, which must not happen at every term of a long preview.
+    QStringList pending;
+    const auto show = [&] {
+        SLEXP_->addItems(pending);
+        pending.clear();
+    };
     for (double i = 1; i <= *count; ++i) {
         sh.shared().i = i;
         // The fields are read again for every term: an edit during the preview counts.
@@ -236,32 +239,35 @@ void SequencePage::previewComputed(bool geometric) {
         } else {
             term = arithmeticTerm(a1, leadingNumber(LXS_[1]->text()), i);
         }
-        if (!term) return failPreview();
-        SLEXP_->addItem(QLatin1Char('(') + numberText(i) + QLatin1Char(')') + numberText(*term));
-        if (!sh.yieldToEvents() || !alive || run != previewRun_) return;
+        if (!term) {
+            show();
+            return reportDataSize();
+        }
+        pending << QLatin1Char('(') + numberText(i) + QLatin1Char(')') + numberText(*term);
+        if (task.frameDue()) show();
+        // A newer preview or a clear has taken the list over: what is pending is not shown.
+        if (!task.yield()) return;
     }
-    endPreview();
+    show();
 }
 
 void SequencePage::previewCustom() {
     Shell& sh = shell();
     sh.shared().Zdysl = Zdytxgs_->text();
-    sh.setStatus(QStringLiteral("生成中,请稍等..."));
-    sh.startLamp();
-    const auto count = strictNumber(sh.previewCountText());
-    if (!count || *count > kMostFormulaTerms) return failPreview();
-    const std::string formula = sh.shared().Zdysl.toStdString();
-    for (double i = 1; i <= *count; ++i) {
-        sh.shared().i = i;
-        try {
-            runner_.run(script::ProcedureText::sequenceTerm(formula, i));
-        } catch (const VbError&) {
-            reportFormula();
-            endPreview();
-            return;
+    {
+        BusyScope task(sh, this, QStringLiteral("生成中,请稍等..."));
+        const auto count = strictNumber(sh.previewCountText());
+        if (!count || *count > kMostFormulaTerms) return reportDataSize();
+        const std::string formula = sh.shared().Zdysl.toStdString();
+        for (double i = 1; i <= *count; ++i) {
+            sh.shared().i = i;
+            try {
+                runner_.run(script::ProcedureText::sequenceTerm(formula, i));
+            } catch (const VbError&) {
+                return reportFormula();
+            }
         }
     }
-    endPreview();
     sh.soundout();
 }
 
@@ -304,20 +310,8 @@ void SequencePage::sumCustom() {
 
 void SequencePage::Command17_Click() {
     // Clearing also ends a preview still filling the list.
-    ++previewRun_;
+    shell().tasks().supersede(this);
     SLEXP_->clear();
-    if (previewing_) endPreview();
-}
-
-void SequencePage::endPreview() {
-    previewing_ = false;
-    shell().setStatus(kReady);
-    shell().stopLamp();
-}
-
-void SequencePage::failPreview() {
-    reportDataSize();
-    endPreview();
 }
 
 void SequencePage::reportDataSize() {

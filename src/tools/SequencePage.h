@@ -39,17 +39,11 @@ class SequencePage : public TabPage {
     void previewComputed(bool geometric);
     void previewCustom();
     void sumCustom();
-    void endPreview();
-    void failPreview();
     void reportDataSize();
     void reportFormula();
     void arrangeParameters();
 
     ScriptRunner runner_;
-    // Counts preview starts and clears: a preview that finds the count changed after yielding
-    // has been replaced (or cleared) meanwhile and stops without touching the list again.
-    int previewRun_ = 0;
-    bool previewing_ = false;
     QListWidget* SLEXP_;
     QComboBox* slsort_;
     QLabel* TXGS_;

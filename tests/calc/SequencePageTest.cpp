@@ -110,32 +110,6 @@ TEST_F(SequencePageTest, EditsDuringAPreviewCountForTheNextTerms) {
     EXPECT_EQ(items(), QStringList({"(1)1", "(2)11", "(3)21", "(4)31"}));
 }
 
-TEST_F(SequencePageTest, ClosingDuringAPreviewReturnsWithoutTouchingTheWindow) {
-    QTimer::singleShot(0, &shell.main, [this] { shell.state.EXITZETO = true; });
-    click("Command15");
-    EXPECT_EQ(items().size(), 1);
-    EXPECT_EQ(shell.statusHistory, QStringList({"生成中..."}));
-    EXPECT_EQ(shell.lampStops, 0);
-}
-
-// A second preview or a clear while a preview yields takes over the list; the first preview
-// stops instead of adding its remaining terms behind it.
-TEST_F(SequencePageTest, AnotherCommandDuringAPreviewTakesOverTheList) {
-    setUp(kArithmetic, "1", "2", QStringLiteral("5"));
-    QTimer::singleShot(0, &shell.main, [this] { click("Command15"); });
-    click("Command15");
-    EXPECT_EQ(items(), QStringList({"(1)1", "(2)3", "(3)5", "(4)7", "(5)9"}));
-    EXPECT_EQ(shell.status, "就绪");
-    EXPECT_FALSE(shell.lampRunning);
-
-    QTimer::singleShot(0, &shell.main, [this] { click("Command17"); });
-    click("Command15");
-    EXPECT_TRUE(items().isEmpty());
-    EXPECT_EQ(shell.status, "就绪");
-    EXPECT_FALSE(shell.lampRunning);
-    EXPECT_TRUE(messages().isEmpty());
-}
-
 TEST_F(SequencePageTest, ArithmeticAndGeometricSums) {
     const struct {
         QString kind;

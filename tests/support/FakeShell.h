@@ -6,6 +6,7 @@
 #include "platform/core/ProgramFiles.h"
 #include "shell/SharedState.h"
 #include "shell/Shell.h"
+#include "shell/TaskFrame.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -41,6 +42,7 @@ class FakeShell : public Shell, public PlaneHost {
     void soundout() override { ++sounds; }
     bool yieldToEvents() override;
     bool closing() const override { return state.EXITZETO; }
+    TaskFrame& tasks() override { return frame; }
     script::ScriptHost& scriptHost() override;
     PlaneSettings planeSettings() const override;
     PlotCanvas& canvas() override;
@@ -54,6 +56,7 @@ class FakeShell : public Shell, public PlaneHost {
     SettingsWindow& settingsWindow();
 
     SharedState state;
+    TaskFrame frame{*this};
     ScriptedDialogs scripted;
     ProgramFiles programFiles;
     QWidget main;
