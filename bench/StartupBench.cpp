@@ -1,6 +1,7 @@
 // Start-up of the main window: its load steps (settings and coordinate windows, first plane,
 // panel configurations) up to the window shown. Run: build/bench/StartupBench
 #include "SilentDialogs.h"
+#include "plane/SettingsWindow.h"
 #include "platform/AppFont.h"
 #include "platform/Dialogs.h"
 #include "platform/Launcher.h"
@@ -11,8 +12,10 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
 
 #include <benchmark/benchmark.h>
 
@@ -53,6 +56,34 @@ void BM_UserDefinedPreviewOnThePage(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_UserDefinedPreviewOnThePage)->Unit(benchmark::kMillisecond);
+
+// The arithmetic preview as the user sees it: the page in front, a yield after every term.
+// Its cost must grow with the number of terms, not with its square.
+void BM_ArithmeticPreviewOnThePage(benchmark::State& state) {
+    SilentDialogs dialogs;
+    zeto::Launcher launcher;
+    zeto::SoundPlayer sound;
+    zeto::Platform platform{dialogs, launcher, sound, zeto::ProgramFiles()};
+    zeto::MainWindow mainWindow(platform);
+    mainWindow.show();
+    mainWindow.findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(5);
+    const int terms = static_cast<int>(state.range(0));
+    mainWindow.settingsWindow()
+        .findChild<QLineEdit*>(QStringLiteral("SLYLN"))
+        ->setText(QString::number(terms));
+    auto* preview = mainWindow.findChild<QPushButton*>(QStringLiteral("Command15"));
+    auto* list = mainWindow.findChild<QListWidget*>(QStringLiteral("SLEXP"));
+    for (auto _ : state) {
+        preview->click();
+        QCoreApplication::processEvents();
+        if (list->count() != terms) state.SkipWithError("preview did not list every term");
+    }
+}
+BENCHMARK(BM_ArithmeticPreviewOnThePage)
+    ->Arg(100)
+    ->Arg(2000)
+    ->Arg(20000)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -39,6 +40,14 @@ constexpr double kLargestPaintedRadius = 1e5;
 constexpr int kHugeCircleSegments = 1024;
 constexpr double kTwoPi = 6.283185307179586476925;
 
+// Changes reach the screen at most this often: about sixty frames a second.
+constexpr int kFrameMs = 16;
+
+// The pixels a segment with round caps can touch.
+QRect segmentArea(const QPoint& a, const QPoint& b, int width) {
+    return QRect(a, b).normalized().adjusted(-width, -width, width, width);
+}
+
 int buttonCode(Qt::MouseButtons buttons) {
     int code = 0;
     if (buttons & Qt::LeftButton) code |= 1;
@@ -49,7 +58,10 @@ int buttonCode(Qt::MouseButtons buttons) {
 
 }  // namespace
 
-DrawingSurface::DrawingSurface(QWidget* parent) : QWidget(parent) {
+DrawingSurface::DrawingSurface(QWidget* parent) : QWidget(parent), repaintTimer_(new QTimer(this)) {
+    repaintTimer_->setSingleShot(true);
+    repaintTimer_->setInterval(kFrameMs);
+    connect(repaintTimer_, &QTimer::timeout, this, &DrawingSurface::showChanges);
     QFont f = font();
     f.setStyleStrategy(QFont::NoAntialias);
     setFont(f);
@@ -92,14 +104,14 @@ void DrawingSurface::fitImageToWidget() {
     }
     image_ = next;
     rebuildTransform();
-    update();
+    markChanged(image_.rect());
 }
 
 void DrawingSurface::clear() {
     image_.fill(colorFromBgr(backColor_));
     currentX_ = 0;
     currentY_ = 0;
-    update();
+    markChanged(image_.rect());
 }
 
 void DrawingSurface::setBackColor(BgrColor color) {
@@ -165,15 +177,18 @@ void DrawingSurface::circle(double cx, double cy, double radius, BgrColor color)
     }
     const QPoint centre = snap(c);
     const int rp = snap(r);
-    paintOnImage([&](QPainter& p) {
-        p.setPen(QPen(colorFromBgr(color), drawWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(Qt::NoBrush);
-        if (rp == 0) {
-            p.drawPoint(centre);
-        } else {
-            p.drawEllipse(centre, rp, rp);
-        }
-    });
+    const int reach = rp + drawWidth_;
+    paintOnImage(
+        QRect(centre - QPoint(reach, reach), centre + QPoint(reach, reach)), [&](QPainter& p) {
+            p.setPen(
+                QPen(colorFromBgr(color), drawWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.setBrush(Qt::NoBrush);
+            if (rp == 0) {
+                p.drawPoint(centre);
+            } else {
+                p.drawEllipse(centre, rp, rp);
+            }
+        });
 }
 
 void DrawingSurface::drawHugeCircle(const QPointF& c, double r, BgrColor color) {
@@ -197,7 +212,7 @@ void DrawingSurface::drawHugeCircle(const QPointF& c, double r, BgrColor color) 
             QPointF from = previous, to = point;
             if (clipToView(from, to)) {
                 const QPoint p1 = snap(from), p2 = snap(to);
-                paintOnImage([&](QPainter& p) {
+                paintOnImage(segmentArea(p1, p2, drawWidth_), [&](QPainter& p) {
                     p.setPen(QPen(colorFromBgr(color), drawWidth_, Qt::SolidLine, Qt::RoundCap,
                                   Qt::RoundJoin));
                     p.drawLine(p1, p2);
@@ -227,7 +242,10 @@ void DrawingSurface::print(const QString& text) {
                          start.x() > -limit && start.y() > -limit;
     if (visible) {
         const QPoint corner = snap(start);
-        paintOnImage([&](QPainter& p) {
+        int width = 0;
+        for (const QString& l : lines) width = std::max(width, metrics.horizontalAdvance(l));
+        const QRect area(corner, QSize(width + 2, lines.size() * metrics.lineSpacing() + 2));
+        paintOnImage(area, [&](QPainter& p) {
             p.setPen(colorFromBgr(foreColor_));
             p.setFont(font());
             int baseline = corner.y() + metrics.ascent();
@@ -251,7 +269,7 @@ QPointF DrawingSurface::toUser(const QPointF& p) const {
     return toUser_.map(p);
 }
 
-void DrawingSurface::paintOnImage(const std::function<void(QPainter&)>& paint) {
+void DrawingSurface::paintOnImage(const QRect& area, const std::function<void(QPainter&)>& paint) {
     if (image_.isNull()) return;
     {
         QPainter p(&image_);
@@ -259,7 +277,18 @@ void DrawingSurface::paintOnImage(const std::function<void(QPainter&)>& paint) {
         p.setRenderHint(QPainter::TextAntialiasing, false);
         paint(p);
     }
-    update();
+    markChanged(area);
+}
+
+void DrawingSurface::markChanged(const QRect& area) {
+    changed_ |= area.intersected(rect());
+    if (!repaintTimer_->isActive()) repaintTimer_->start();
+}
+
+void DrawingSurface::showChanges() {
+    if (changed_.isEmpty()) return;
+    update(changed_);
+    changed_ = QRect();
 }
 
 double DrawingSurface::viewMargin() const {
@@ -321,7 +350,7 @@ void DrawingSurface::drawSegment(double x1, double y1, double x2, double y2, Bgr
         drawDot(a, color);
         return;
     }
-    paintOnImage([&](QPainter& p) {
+    paintOnImage(segmentArea(p1, p2, drawWidth_), [&](QPainter& p) {
         p.setPen(QPen(colorFromBgr(color), drawWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawLine(p1, p2);
     });
@@ -335,7 +364,7 @@ void DrawingSurface::drawDot(const QPointF& pixel, BgrColor color) {
     }
     const QPoint centre = snap(pixel);
     const int w = drawWidth_;
-    paintOnImage([&](QPainter& p) {
+    paintOnImage(QRect(centre - QPoint(w, w), centre + QPoint(w, w)), [&](QPainter& p) {
         if (w <= 2) {
             // Small dots are squares: the pixel itself, or the 2x2 block it anchors.
             p.fillRect(QRect(centre.x() - (w - 1), centre.y() - (w - 1), w, w),

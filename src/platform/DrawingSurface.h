@@ -9,6 +9,7 @@
 #include <functional>
 
 class QPainter;
+class QTimer;
 
 namespace zeto {
 
@@ -82,7 +83,12 @@ class DrawingSurface : public QWidget {
 
   private:
     void rebuildTransform();
-    void paintOnImage(const std::function<void(QPainter&)>& paint);
+    // Paints on the image; `area` (pixels) is what the painting may have changed.
+    void paintOnImage(const QRect& area, const std::function<void(QPainter&)>& paint);
+    // The window shows changes at most once per screen frame, and only where they are: a plot
+    // draws thousands of small pieces, each followed by a yield.
+    void markChanged(const QRect& area);
+    void showChanges();
     void drawSegment(double x1, double y1, double x2, double y2, BgrColor color);
     void drawDot(const QPointF& pixel, BgrColor color);
     void drawHugeCircle(const QPointF& centre, double radius, BgrColor color);
@@ -90,6 +96,8 @@ class DrawingSurface : public QWidget {
     double viewMargin() const;
 
     QImage image_;
+    QRect changed_;
+    QTimer* repaintTimer_;
     QTransform toPixel_;
     QTransform toUser_;
     BgrColor backColor_ = 0xFFFFFF;
