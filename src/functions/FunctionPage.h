@@ -26,6 +26,9 @@ class FunctionPage : public TabPage {
     void fsort_Click();
     void tucolor_Click();
 
+    // The hidden box `Txtscript` that carries each generated procedure.
+    QPlainTextEdit& scriptBox() { return *Txtscript_; }
+
   private:
     void buildLayout();
 

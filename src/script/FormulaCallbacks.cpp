@@ -6,6 +6,7 @@
 #include "platform/core/VbError.h"
 #include "shell/SharedState.h"
 #include "shell/Shell.h"
+#include "shell/TaskFrame.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -25,14 +26,6 @@ bool sameName(std::string_view a, std::string_view b) {
             return false;
     }
     return true;
-}
-
-template <typename T>
-T* lookUp(QPointer<T>& cache, Shell& shell, const char* name) {
-    if (!cache) {
-        if (QWidget* main = shell.mainWidget()) cache = main->findChild<T*>(QLatin1String(name));
-    }
-    return cache;
 }
 
 template <typename T>
@@ -56,6 +49,15 @@ QString valueText(const script::Value& value) {
 
 FormulaCallbacks::FormulaCallbacks(Shell& shell) : shell_(shell) {}
 
+FormulaCallbacks::Binding::Binding(FormulaCallbacks& callbacks, const FormulaTargets& targets)
+    : callbacks_(callbacks), previous_(callbacks.targets_) {
+    callbacks_.targets_ = targets;
+}
+
+FormulaCallbacks::Binding::~Binding() {
+    callbacks_.targets_ = previous_;
+}
+
 void FormulaCallbacks::call(std::string_view method, const std::vector<script::Value>& args) {
     auto expect = [&](size_t count) {
         if (args.size() != count) throw VbError(VbError::WrongArgumentCount);
@@ -77,23 +79,8 @@ void FormulaCallbacks::call(std::string_view method, const std::vector<script::V
     }
 }
 
-QPlainTextEdit* FormulaCallbacks::txtrlt() {
-    return lookUp(txtrlt_, shell_, "txtrlt");
-}
-QListWidget* FormulaCallbacks::SLEXP() {
-    return lookUp(SLEXP_, shell_, "SLEXP");
-}
-QLabel* FormulaCallbacks::SUM() {
-    return lookUp(SUM_, shell_, "SUM");
-}
-
-BgrColor FormulaCallbacks::graphColor() {
-    ColorSwatch* swatch = lookUp(tucolor_, shell_, "tucolor");
-    return swatch ? swatch->color() : 0;
-}
-
 void FormulaCallbacks::SS(const script::Value& Z) {
-    QPlainTextEdit& box = required(txtrlt());
+    QPlainTextEdit& box = required(targets_.results);
     QString s = valueText(Z);
     // A number never comes out as ".5" here, but a value the script built as text may.
     if (s.startsWith(QLatin1Char('.'))) s.prepend(QLatin1Char('0'));
@@ -102,34 +89,39 @@ void FormulaCallbacks::SS(const script::Value& Z) {
 }
 
 void FormulaCallbacks::sl(const script::Value& Z) {
-    required(SLEXP()).addItem(valueText(Z));
+    required(targets_.preview).addItem(valueText(Z));
 }
 
 void FormulaCallbacks::slsum(const script::Value& Z) {
-    QLabel& label = required(SUM());
+    QLabel& label = required(targets_.sum);
     double sum = leadingNumber(label.text()) + defined(Z).toNumber();
     if (!std::isfinite(sum)) throw VbError(VbError::Overflow);
     label.setText(numberText(sum));
 }
 
 void FormulaCallbacks::fcf(const script::Value& Z, const script::Value& Z1) {
+    FunctionPlotTarget& plot = required(targets_.plot);
+    // A plot that is ending draws nothing more, whatever the formula goes on calling.
+    if (plot.failed || !plot.task.live()) return;
     try {
-        double y = Z.toNumber();
+        const double y = Z.toNumber();
         if (y > 20 || y < -20) return;
         const double x = shell_.shared().ZBL;
-        const BgrColor color = graphColor();
+        const BgrColor color = plot.color();
         if (shell_.planeSettings().lineMethod) {
-            shell_.canvas().segment(toSingle(x), toSingle(y), toSingle(x + 0.01),
-                                    toSingle(Z1.toNumber()), color);
+            plot.canvas.segment(toSingle(x), toSingle(y), toSingle(x + 0.01),
+                                toSingle(Z1.toNumber()), color);
         } else {
-            shell_.canvas().dot(x, y, color);
+            plot.canvas.dot(x, y, color);
         }
     } catch (const VbError&) {
+        plot.failed = true;
         shell_.dialogs().message(shell_.mainWidget(),
                                  QStringLiteral("画图出错，请检查参数是否设置正确"),
                                  Dialogs::Icon::Exclamation);
+        return;
     }
-    shell_.yieldToEvents();
+    plot.task.yield();
 }
 
 }  // namespace zeto

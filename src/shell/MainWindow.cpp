@@ -12,6 +12,7 @@
 #include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
 #include "script/FormulaCallbacks.h"
+#include "script/ScriptRunner.h"
 #include "script/core/ScriptHost.h"
 #include "shell/AboutWindow.h"
 #include "shell/ActivityLamp.h"
@@ -36,7 +37,10 @@
 namespace zeto {
 
 MainWindow::MainWindow(Platform& platform, QWidget* parent)
-    : QMainWindow(parent), platform_(platform), SC_(std::make_unique<script::ScriptHost>()) {
+    : QMainWindow(parent),
+      platform_(platform),
+      SC_(std::make_unique<script::ScriptHost>()),
+      Myobj_(std::make_unique<FormulaCallbacks>(*this)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("ZETO"));
     setWindowIcon(QIcon(files().path(QStringLiteral("\\data\\zeto.png"))));
@@ -177,6 +181,8 @@ void MainWindow::buildPages(QWidget* client) {
     };
     addPage(new RadicalPage(*this, pageTop, SSTab1_), QStringLiteral("最简根式"));
     functionPage_ = new FunctionPage(*this, pageTop, SSTab1_);
+    // The function page carries the hidden box every generated procedure passes through.
+    runner_ = std::make_unique<ScriptRunner>(*SC_, *Myobj_, functionPage_->scriptBox());
     addPage(functionPage_, QStringLiteral("函数图象"));
     curvePage_ = new CurvePage(*this, pageTop, SSTab1_);
     addPage(curvePage_, QStringLiteral("平面解析几何"));
@@ -205,7 +211,6 @@ void MainWindow::load() {
     state_.EXITZETO = false;
     SSTab1_->setCurrentIndex(0);
 
-    Myobj_ = std::make_unique<FormulaCallbacks>(*this);
     SC_->AddObject("OBJsc", Myobj_.get());
 
     settings.selectDpi(QStringLiteral("正常"));
@@ -263,8 +268,8 @@ QString MainWindow::previewCountText() const {
     return planes_->settings().previewCountText();
 }
 
-script::ScriptHost& MainWindow::scriptHost() {
-    return *SC_;
+ScriptRunner& MainWindow::scripts() {
+    return *runner_;
 }
 
 void MainWindow::showWindow(QWidget* window) {

@@ -20,6 +20,7 @@ class ActivityLamp;
 class Banner;
 class CoordinateWindow;
 class PlaneWindows;
+class ScriptRunner;
 class SettingsWindow;
 class FormulaCallbacks;
 class CurvePage;
@@ -53,7 +54,7 @@ class MainWindow : public QMainWindow, public Shell, public PlaneHost {
     bool yieldToEvents() override;
     bool closing() const override { return state_.EXITZETO; }
     TaskFrame& tasks() override { return tasks_; }
-    script::ScriptHost& scriptHost() override;
+    ScriptRunner& scripts() override;
     PlaneSettings planeSettings() const override;
     PlotCanvas& canvas() override;
     void showPlane() override;
@@ -97,6 +98,7 @@ class MainWindow : public QMainWindow, public Shell, public PlaneHost {
     TaskFrame tasks_{*this};
     std::unique_ptr<script::ScriptHost> SC_;
     std::unique_ptr<FormulaCallbacks> Myobj_;
+    std::unique_ptr<ScriptRunner> runner_;
     std::unique_ptr<PlaneWindows> planes_;
     QPointer<AboutWindow> about_;
     QTabWidget* SSTab1_ = nullptr;

@@ -11,11 +11,9 @@ namespace zeto {
 class Dialogs;
 class PlotCanvas;
 class ProgramFiles;
+class ScriptRunner;
 class TaskFrame;
 struct SharedState;
-namespace script {
-class ScriptHost;
-}
 
 // What the pages use of the main window: its shared variables, the status line, the
 // activity lamp, the completion sound, the dialogs, the expression engine, and the plane as
@@ -44,7 +42,8 @@ class Shell {
     // The long tasks running now; every task opens a BusyScope on it.
     virtual TaskFrame& tasks() = 0;
 
-    virtual script::ScriptHost& scriptHost() = 0;
+    // Runs generated procedures on the program's one expression engine.
+    virtual ScriptRunner& scripts() = 0;
 
     // The plane: its settings as they stand, what plots draw on, and the page buttons'
     // "查看坐标", "清空坐标" and "坐标设置".

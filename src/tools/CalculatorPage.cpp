@@ -2,6 +2,8 @@
 
 #include "platform/Dialogs.h"
 #include "platform/core/VbError.h"
+#include "script/FormulaCallbacks.h"
+#include "script/ScriptRunner.h"
 #include "script/core/ProcedureText.h"
 #include "shell/SharedState.h"
 #include "shell/Shell.h"
@@ -16,7 +18,7 @@
 
 namespace zeto {
 CalculatorPage::CalculatorPage(Shell& shell, int pageTopPixels, QWidget* parent)
-    : TabPage(shell, pageTopPixels, parent), runner_(shell) {
+    : TabPage(shell, pageTopPixels, parent) {
     QGroupBox* Frame11 = addFrame("Frame11", QStringLiteral("输入表达式:"), 360, 660, 4695, 855);
     txtshi_ = addField(Frame11, "txtshi", QStringLiteral("log(3.2)/log(10)+cos(3)-2*sqr(2)"), 240,
                        360, 4095, 270);
@@ -51,7 +53,10 @@ void CalculatorPage::Command12_Click() {
     {
         BusyScope task(sh, this, QStringLiteral("计算中,请稍等..."), BusyScope::Lamp::Off);
         try {
-            runner_.run(script::ProcedureText::calculator(sh.shared().BDS.toStdString()));
+            FormulaTargets targets;
+            targets.results = txtrlt_;
+            sh.scripts().run(script::ProcedureText::calculator(sh.shared().BDS.toStdString()),
+                             targets);
         } catch (const VbError&) {
             sh.dialogs().message(sh.mainWidget(),
                                  QStringLiteral("计算出错，请严格按照计算机数学符号规范书写!"),

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "script/ScriptRunner.h"
 #include "shell/TabPage.h"
 
 class QLineEdit;
@@ -22,7 +21,6 @@ class CalculatorPage : public TabPage {
     void Command14_Click();  // copy the results
 
   private:
-    ScriptRunner runner_;
     QLineEdit* txtshi_;
     QPlainTextEdit* txtrlt_;
 };

@@ -4,6 +4,8 @@
 #include "platform/Twips.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/VbError.h"
+#include "script/FormulaCallbacks.h"
+#include "script/ScriptRunner.h"
 #include "script/core/ProcedureText.h"
 #include "shell/SharedState.h"
 #include "shell/Shell.h"
@@ -61,7 +63,7 @@ QFont sumSignFont() {
 }  // namespace
 
 SequencePage::SequencePage(Shell& shell, int pageTopPixels, QWidget* parent)
-    : TabPage(shell, pageTopPixels, parent), runner_(shell) {
+    : TabPage(shell, pageTopPixels, parent) {
     QGroupBox* Frame14 = addFrame("Frame14", QStringLiteral("数列预览:"), 240, 600, 1455, 3135);
     SLEXP_ = new QListWidget(Frame14);
     SLEXP_->setObjectName(QStringLiteral("SLEXP"));
@@ -259,10 +261,12 @@ void SequencePage::previewCustom() {
         const auto count = strictNumber(sh.previewCountText());
         if (!count || *count > kMostFormulaTerms) return reportDataSize();
         const std::string formula = sh.shared().Zdysl.toStdString();
+        FormulaTargets targets;
+        targets.preview = SLEXP_;
         for (double i = 1; i <= *count; ++i) {
             sh.shared().i = i;
             try {
-                runner_.run(script::ProcedureText::sequenceTerm(formula, i));
+                sh.scripts().run(script::ProcedureText::sequenceTerm(formula, i), targets);
             } catch (const VbError&) {
                 return reportFormula();
             }
@@ -298,10 +302,12 @@ void SequencePage::sumCustom() {
     const double n = leadingNumber(Sumn_->text());
     if (n > kMostFormulaTerms) return reportDataSize();
     const std::string formula = sh.shared().Zdysl.toStdString();
+    FormulaTargets targets;
+    targets.sum = SUM_;
     for (double i = 1; i <= n; ++i) {
         sh.shared().i = i;
         try {
-            runner_.run(script::ProcedureText::sequenceSum(formula, i));
+            sh.scripts().run(script::ProcedureText::sequenceSum(formula, i), targets);
         } catch (const VbError&) {
             return reportFormula();
         }

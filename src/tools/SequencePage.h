@@ -1,6 +1,5 @@
 #pragma once
 
-#include "script/ScriptRunner.h"
 #include "shell/TabPage.h"
 
 class QComboBox;
@@ -43,7 +42,6 @@ class SequencePage : public TabPage {
     void reportFormula();
     void arrangeParameters();
 
-    ScriptRunner runner_;
     QListWidget* SLEXP_;
     QComboBox* slsort_;
     QLabel* TXGS_;

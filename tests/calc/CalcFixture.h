@@ -3,8 +3,6 @@
 #include "FakeShell.h"
 
 #include "plane/SettingsWindow.h"
-#include "script/FormulaCallbacks.h"
-#include "script/core/ScriptHost.h"
 #include "tools/CalculatorPage.h"
 #include "tools/SequencePage.h"
 
@@ -25,8 +23,6 @@ namespace zeto::test {
 class CalcFixture : public ::testing::Test {
   protected:
     CalcFixture() {
-        callbacks.emplace(shell);
-        shell.scriptHost().AddObject("OBJsc", &*callbacks);
         calculator = new CalculatorPage(shell, 24, &shell.main);
         sequences = new SequencePage(shell, 24, &shell.main);
         sequences->selectKind(QStringLiteral("等差数列"));
@@ -64,8 +60,6 @@ class CalcFixture : public ::testing::Test {
         box->setText(text);
     }
 
-    // Declared before the shell so that it outlives the engine holding it.
-    std::optional<FormulaCallbacks> callbacks;
     FakeShell shell;
     CalculatorPage* calculator = nullptr;
     SequencePage* sequences = nullptr;

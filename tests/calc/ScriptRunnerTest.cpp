@@ -1,5 +1,7 @@
 #include "CalcFixture.h"
 
+#include "platform/core/VbError.h"
+#include "script/FormulaCallbacks.h"
 #include "script/ScriptRunner.h"
 #include "script/core/ProcedureText.h"
 
@@ -9,17 +11,21 @@ namespace {
 using ScriptRunnerTest = CalcFixture;
 
 TEST_F(ScriptRunnerTest, TheScriptBoxCarriesEachProcedureToTheEngine) {
-    auto* box = new QPlainTextEdit(QStringLiteral("left over"), &shell.main);
-    box->setObjectName(QStringLiteral("Txtscript"));
-    ScriptRunner runner(shell);
-    runner.run(script::ProcedureText::calculator("7"));
-    EXPECT_EQ(box->toPlainText(), QStringLiteral("Sub eq()\nZ=7\ncall OBJsc.SS(Z)\nEnd Sub"));
-    runner.run(script::ProcedureText::sequenceTerm("N^2+N+2", 3));
-    EXPECT_EQ(box->toPlainText(),
-              QStringLiteral("Sub fc()\nZ=(3)^2+(3)+2\ncall OBJsc.sl(Z)\nEnd Sub"));
-    runner.run(script::ProcedureText::calculator("2*3"));
+    shell.scriptBox.setPlainText(QStringLiteral("left over"));
+    FormulaTargets targets;
+    targets.results = control<QPlainTextEdit>("txtrlt");
+    targets.preview = control<QListWidget>("SLEXP");
+    ScriptRunner& runner = shell.scripts();
+    runner.run(script::ProcedureText::calculator("7"), targets);
+    EXPECT_EQ(shell.scriptBox.toPlainText(), "Sub eq()\nZ=7\ncall OBJsc.SS(Z)\nEnd Sub");
+    runner.run(script::ProcedureText::sequenceTerm("N^2+N+2", 3), targets);
+    EXPECT_EQ(shell.scriptBox.toPlainText(), "Sub fc()\nZ=(3)^2+(3)+2\ncall OBJsc.sl(Z)\nEnd Sub");
+    runner.run(script::ProcedureText::calculator("2*3"), targets);
     EXPECT_EQ(results(), QStringLiteral("=6\n=7\n"));
     EXPECT_EQ(items(), QStringList{"14"});
+    // The targets go with the run: afterwards nothing is handed over.
+    EXPECT_THROW(runner.run(script::ProcedureText::calculator("1"), FormulaTargets()), VbError);
+    EXPECT_EQ(results(), QStringLiteral("=6\n=7\n"));
 }
 
 }  // namespace

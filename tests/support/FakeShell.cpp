@@ -3,18 +3,28 @@
 #include "plane/CoordinateWindow.h"
 #include "plane/PlaneWindows.h"
 #include "plane/SettingsWindow.h"
+#include "script/FormulaCallbacks.h"
+#include "script/ScriptRunner.h"
 #include "script/core/ScriptHost.h"
 
 #include <QCoreApplication>
 
 namespace zeto::test {
 
-FakeShell::FakeShell() : planes_(std::make_unique<PlaneWindows>(*this)) {
+FakeShell::FakeShell()
+    : planes_(std::make_unique<PlaneWindows>(*this)),
+      callbacks_(std::make_unique<FormulaCallbacks>(*this)),
+      host_(std::make_unique<script::ScriptHost>()),
+      runner_(std::make_unique<ScriptRunner>(*host_, *callbacks_, scriptBox)) {
     main.setObjectName(QStringLiteral("Form1"));
+    scriptBox.setObjectName(QStringLiteral("Txtscript"));
+    host_->AddObject("OBJsc", callbacks_.get());
 }
 
 FakeShell::~FakeShell() {
     state.EXITZETO = true;
+    runner_.reset();
+    host_.reset();
     planes_.reset();
 }
 
@@ -39,9 +49,8 @@ bool FakeShell::yieldToEvents() {
     return !state.EXITZETO;
 }
 
-script::ScriptHost& FakeShell::scriptHost() {
-    if (!host_) host_ = std::make_unique<script::ScriptHost>();
-    return *host_;
+ScriptRunner& FakeShell::scripts() {
+    return *runner_;
 }
 
 PlaneSettings FakeShell::planeSettings() const {

@@ -8,6 +8,7 @@
 #include "shell/Shell.h"
 #include "shell/TaskFrame.h"
 
+#include <QPlainTextEdit>
 #include <QStringList>
 #include <QWidget>
 
@@ -15,7 +16,9 @@
 
 namespace zeto {
 class CoordinateWindow;
+class FormulaCallbacks;
 class PlaneWindows;
+class ScriptRunner;
 class SettingsWindow;
 namespace script {
 class ScriptHost;
@@ -25,7 +28,7 @@ class ScriptHost;
 namespace zeto::test {
 
 // A stand-in for the main window that records what the windows and pages ask of it, with
-// real plane windows.
+// real plane windows and a real expression engine with the callback object registered.
 class FakeShell : public Shell, public PlaneHost {
   public:
     FakeShell();
@@ -43,7 +46,7 @@ class FakeShell : public Shell, public PlaneHost {
     bool yieldToEvents() override;
     bool closing() const override { return state.EXITZETO; }
     TaskFrame& tasks() override { return frame; }
-    script::ScriptHost& scriptHost() override;
+    ScriptRunner& scripts() override;
     PlaneSettings planeSettings() const override;
     PlotCanvas& canvas() override;
     void showPlane() override;
@@ -54,6 +57,8 @@ class FakeShell : public Shell, public PlaneHost {
 
     CoordinateWindow& coordinateWindow();
     SettingsWindow& settingsWindow();
+    script::ScriptHost& scriptHost() { return *host_; }
+    FormulaCallbacks& callbacks() { return *callbacks_; }
 
     SharedState state;
     TaskFrame frame{*this};
@@ -68,10 +73,13 @@ class FakeShell : public Shell, public PlaneHost {
     int sounds = 0;
     int yields = 0;
     int helpRequests = 0;
+    QPlainTextEdit scriptBox;
 
   private:
     std::unique_ptr<PlaneWindows> planes_;
+    std::unique_ptr<FormulaCallbacks> callbacks_;
     std::unique_ptr<script::ScriptHost> host_;
+    std::unique_ptr<ScriptRunner> runner_;
 };
 
 }  // namespace zeto::test
