@@ -265,7 +265,10 @@ TEST_F(Host, TimeSpentInTheObjectIsNotTheScripts) {
     callback.hook = [](const RecordingObject::Call&) {
         std::this_thread::sleep_for(std::chrono::milliseconds(60));
     };
-    runProtocol(host, ProcedureText::calculator("1"));
+    // Enough statements after the call for the clock to be read again before the end.
+    std::string text = "Sub t()\r\ncall OBJsc.SS(1)\r\n";
+    for (int k = 0; k < 1000; ++k) text += "Z=1\r\n";
+    runProtocol(host, text + "End Sub");
     EXPECT_EQ(callback.calls.size(), 1u);
 }
 
