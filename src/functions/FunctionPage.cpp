@@ -1,11 +1,20 @@
 #include "functions/FunctionPage.h"
 
 #include "functions/core/FunctionCatalogue.h"
+#include "functions/core/GraphPlotter.h"
+#include "plane/core/Sweep.h"
 #include "platform/ColorSwatch.h"
 #include "platform/Dialogs.h"
 #include "platform/Twips.h"
+#include "platform/core/NumberText.h"
+#include "platform/core/VbError.h"
+#include "script/FormulaCallbacks.h"
+#include "script/ScriptRunner.h"
+#include "script/core/ProcedureText.h"
+#include "shell/PlotFrame.h"
 #include "shell/SharedState.h"
 #include "shell/Shell.h"
+#include "shell/TaskFrame.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -79,6 +88,7 @@ void FunctionPage::buildLayout() {
     moveTwips(funchk_, 2640, 240);
 
     QPushButton* plot = addButton("Command2", QStringLiteral("作图..."), 5280, 660, 1425, 345);
+    connect(plot, &QPushButton::clicked, this, &FunctionPage::Command2_Click);
     // Enter in the last coefficient or in the formula plots at once.
     connect(XS_[2], &QLineEdit::returnPressed, plot, &QPushButton::click);
     connect(zdyjxs_, &QLineEdit::returnPressed, plot, &QPushButton::click);
@@ -123,6 +133,78 @@ void FunctionPage::fsort_Click() {
 void FunctionPage::tucolor_Click() {
     auto chosen = shell().dialogs().chooseColor(shell().mainWidget(), tucolor_->qcolor());
     if (chosen) tucolor_->setColor(bgrFromColor(*chosen));
+}
+
+BgrColor FunctionPage::graphColor() const {
+    return tucolor_->color();
+}
+
+void FunctionPage::warn(const QString& text) {
+    shell().dialogs().message(shell().mainWidget(), text, Dialogs::Icon::Exclamation);
+}
+
+void FunctionPage::Command2_Click() {
+    Shell& sh = shell();
+    if (PlotFrame::busy(sh)) return;
+    const double start = leadingNumber(zy1_->text());
+    const double end = leadingNumber(zy2_->text());
+    // The plane reaches at most 20 either way: the largest axis length the settings allow.
+    if (!(start >= -20 && end <= 20 && end >= start))
+        return warn(QStringLiteral("定义域设置错误，必须在-20到20间"));
+    const PlaneSettings settings = sh.planeSettings();
+    if (settings.lineMethod) sh.showPlane();
+
+    const int kind = sh.shared().funsort;
+    const double base = leadingNumber(XS_[0]->text());
+    if (kind == 4 && base <= 0) return warn(QStringLiteral("不能作图，指数函数底数必须大于0"));
+    if (kind == 3 && (base <= 0 || base == 1 || start <= 0))
+        return warn(QStringLiteral("不能作图，对数函数底数必须大于0且不等于1，定义域也必须大于0"));
+    if (kind == 10) return plotFormula();
+    const std::optional<GraphRoutine> routine = GraphRoutines::forKind(kind);
+    if (!routine) return;
+
+    GraphPlan plan;
+    plan.start = start;
+    plan.end = end;
+    plan.lineMethod = settings.lineMethod;
+    plan.pointStep = settings.JXD;
+    plan.labelled = funchk_->isChecked();
+    PlotFrame::run(sh, {{XS_[0], XS_[1], XS_[2]}, tucolor_}, [&](PlotInputs& inputs) {
+        return GraphPlotter::plot(*routine, plan, sh.canvas(), inputs);
+    });
+}
+
+void FunctionPage::plotFormula() {
+    Shell& sh = shell();
+    sh.shared().JXSC = zdyjxs_->text();
+    {
+        BusyScope task(sh, PlotFrame::owner(sh), QStringLiteral("作图中,请稍等..."),
+                       BusyScope::Lamp::On, BusyScope::Policy::RefuseWhileBusy);
+        if (!task.yield()) return;
+        FunctionPlotTarget graph{sh.canvas(), [this] { return tucolor_->color(); }, task};
+        FormulaTargets targets;
+        targets.plot = &graph;
+        const std::string formula = sh.shared().JXSC.toStdString();
+        // The abscissa steps in single precision, so no sample of a domain around 0 lands on
+        // 0 itself.
+        Sweep sweep(leadingNumber(zy1_->text()), leadingNumber(zy2_->text()), 3.1415926535 / 600,
+                    Sweep::Precision::Single);
+        for (; sweep.more(); sweep.next()) {
+            const float x = toSingle(sweep.x());
+            sh.shared().ZBL = leadingNumber(singleText(x));
+            try {
+                sh.scripts().run(script::ProcedureText::functionSample(formula, x), targets);
+            } catch (const VbError&) {
+                if (task.live())
+                    warn(QStringLiteral("自定义画图出错，请严格按照计算机数学符号规范书写!"));
+                return;
+            }
+            // A sample the plane could not take has been reported; the plot ends with it.
+            if (graph.failed || !task.live()) return;
+        }
+    }
+    sh.soundout();
+    sh.showPlane();
 }
 
 }  // namespace zeto

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/core/BgrColor.h"
 #include "shell/TabPage.h"
 
 class QCheckBox;
@@ -25,12 +26,19 @@ class FunctionPage : public TabPage {
     // Applies the catalogue row of the kind list's current text.
     void fsort_Click();
     void tucolor_Click();
+    // "作图...": checks the domain and the base, then plots the selected kind.
+    void Command2_Click();
+    // The graph colour.
+    BgrColor graphColor() const;
 
     // The hidden box `Txtscript` that carries each generated procedure.
     QPlainTextEdit& scriptBox() { return *Txtscript_; }
 
   private:
     void buildLayout();
+    // The custom kind: the formula through the expression engine, sample by sample.
+    void plotFormula();
+    void warn(const QString& text);
 
     QComboBox* fsort_;
     QLabel* JXS_;

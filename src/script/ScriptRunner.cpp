@@ -5,25 +5,41 @@
 #include "script/core/ScriptHost.h"
 
 #include <QPlainTextEdit>
+#include <QTimer>
 
 namespace zeto {
+namespace {
+
+constexpr int kFrameMs = 16;
+
+}  // namespace
 
 ScriptRunner::ScriptRunner(script::ScriptHost& host, FormulaCallbacks& callbacks,
                            QPlainTextEdit& scriptBox)
-    : host_(host), callbacks_(callbacks), scriptBox_(scriptBox) {}
+    : host_(host), callbacks_(callbacks), scriptBox_(scriptBox), boxTimer_(new QTimer(&scriptBox)) {
+    boxTimer_->setSingleShot(true);
+    QObject::connect(boxTimer_, &QTimer::timeout, &scriptBox, [this] { showInBox(); });
+}
 
 void ScriptRunner::run(const std::string& procedureText, const FormulaTargets& targets) {
-    // Replacing the whole text empties the box first.
-    scriptBox_.setPlainText(QString::fromStdString(procedureText));
-    // The box keeps paragraphs, not line-break characters; give the engine the lines joined
-    // as they were generated.
-    const std::string code =
-        scriptBox_.toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n")).toStdString();
+    lastText_ = procedureText;
+    if (!boxClock_.isValid() || boxClock_.elapsed() >= kFrameMs)
+        showInBox();
+    else if (!boxTimer_->isActive())
+        boxTimer_->start(kFrameMs - static_cast<int>(boxClock_.elapsed()));
+
     const FormulaCallbacks::Binding binding(callbacks_, targets);
-    host_.AddCode(code);
+    host_.AddCode(procedureText);
     const std::vector<std::string> names = host_.Procedures();
     if (names.empty()) throw VbError(VbError::SyntaxError);
     host_.Run(names.back());
+}
+
+void ScriptRunner::showInBox() {
+    boxTimer_->stop();
+    boxClock_.start();
+    // Replacing the whole text empties the box first.
+    scriptBox_.setPlainText(QString::fromStdString(lastText_));
 }
 
 }  // namespace zeto
