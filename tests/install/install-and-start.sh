@@ -46,7 +46,7 @@ mkdir -m 555 "$readonly_folder"
 chmod 755 "$work"
 
 start() {  # [command prefix...]: starts the installed program from the read-only folder
-    (cd "$readonly_folder" && timeout 120 "$@" "$prefix/bin/zeto" --quit-after-show) 2>"$work/said"
+    (cd "$readonly_folder" && timeout 60 "$@" "$prefix/bin/zeto" --quit-after-show) 2>"$work/said"
 }
 
 start || fail "the installed program did not start cleanly: $(cat "$work/said")"
@@ -61,14 +61,15 @@ mv "$work/G.kvt" "$program/data/"
 
 # Two users on one machine, each with their own instance. Only root can be a second user here.
 if [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null; then
-    "$prefix/bin/zeto" 2>/dev/null &
+    # Neither has $USER, so it cannot be what tells them apart.
+    env -u USER "$prefix/bin/zeto" 2>/dev/null &
     first=$!
     for _ in $(seq 300); do
-        [ -e "$TMPDIR/zeto-0.lock" ] && break
+        compgen -G "$TMPDIR/zeto*.lock" >/dev/null && break
         kill -0 "$first" 2>/dev/null || fail "the first user's instance ended"
         sleep 0.1
     done
-    [ -e "$TMPDIR/zeto-0.lock" ] || fail "the first user's instance took no lock"
+    compgen -G "$TMPDIR/zeto*.lock" >/dev/null || fail "the first user's instance took no lock"
     start env -u USER -u HOME setpriv --reuid=65534 --regid=65534 --clear-groups ||
         fail "a second user could not start while the first one's instance runs: $(cat "$work/said")"
 else
