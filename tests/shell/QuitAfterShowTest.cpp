@@ -37,21 +37,9 @@ TEST(QuitAfterShow, NamesEveryFileTheProgramCannotUse) {
     const Row rows[] = {
         {"complete", [](QDir&) {}, {}},
         {"lamp picture gone", [](QDir& d) { d.remove("data/G.kvt"); }, {"missing \\DATA\\G.kvt"}},
-        {"both banners gone",
-         [](QDir& d) {
-             d.remove("data/sl.kvt");
-             d.remove("data/sl2.kvt");
-         },
-         {"missing \\data\\sl.kvt", "missing \\data\\sl2.kvt"}},
         {"help folder gone",
          [](QDir& d) { QDir(d.filePath("help")).removeRecursively(); },
          {"missing \\help\\index.htm"}},
-        {"sound is a folder",
-         [](QDir& d) {
-             d.remove("data/out.kvt");
-             d.mkpath("data/out.kvt");
-         },
-         {"missing \\data\\out.kvt"}},
         {"calculator lost its executable bit",
          [](QDir& d) {
              QFile::setPermissions(d.filePath("data/calc.kvt"),
