@@ -3,12 +3,12 @@
 #include <QDir>
 #include <QLockFile>
 
+#include <unistd.h>
+
 namespace zeto {
 
 QString SingleInstance::defaultLockPath() {
-    QString user = qEnvironmentVariable("USER");
-    if (user.isEmpty()) user = QStringLiteral("user");
-    return QDir::temp().filePath(QStringLiteral("zeto-%1.lock").arg(user));
+    return QDir::temp().filePath(QStringLiteral("zeto-%1.lock").arg(::getuid()));
 }
 
 SingleInstance::SingleInstance() : SingleInstance(defaultLockPath()) {}
@@ -22,8 +22,11 @@ SingleInstance::SingleInstance(const QString& lockPath)
 SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::tryAcquire() {
-    if (!held_) held_ = lock_->tryLock(0);
-    return held_;
+    if (held_) return true;
+    held_ = lock_->tryLock(0);
+    // A temporary folder the program may not write to says nothing about another instance;
+    // refusing there would lock the user out of the program for good.
+    return held_ || lock_->error() != QLockFile::LockFailedError;
 }
 
 }  // namespace zeto

@@ -17,10 +17,13 @@ class SingleInstance {
     explicit SingleInstance(const QString& lockPath);
     ~SingleInstance();
 
-    // True when this process now holds the lock (or already did).
+    // True when this process now holds the lock (or already did), and also when no lock can
+    // be made at all: only a lock held by a running process stops a start.
     bool tryAcquire();
     QString lockPath() const { return path_; }
 
+    // Named after the numeric user id, so that every account on the machine gets its own
+    // instance, whatever $USER says and however many users share the temporary folder.
     static QString defaultLockPath();
 
   private:

@@ -5,6 +5,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/SoundPlayer.h"
 #include "shell/MainWindow.h"
+#include "shell/QuitAfterShow.h"
 #include "shell/Startup.h"
 
 #include <QApplication>
@@ -21,5 +22,7 @@ int main(int argc, char** argv) {
     zeto::SingleInstance instance;
     std::unique_ptr<zeto::MainWindow> mainWindow = zeto::startZeto(platform, instance);
     if (!mainWindow) return 0;
+    if (zeto::QuitAfterShow::requested(QApplication::arguments()))
+        zeto::QuitAfterShow::arm(*mainWindow, platform.files);
     return app.exec();
 }

@@ -8,10 +8,13 @@
 #include "shell/Startup.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -100,4 +103,27 @@ TEST(SingleInstance, FirstStartShowsTheMainWindow) {
     ASSERT_NE(mainWindow, nullptr);
     EXPECT_TRUE(mainWindow->isVisible());
     EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST(SingleInstance, DefaultLockBelongsToTheUserIdWhateverUserSays) {
+    const QByteArray saved = qgetenv("USER");
+    const bool wasSet = qEnvironmentVariableIsSet("USER");
+    const QString expected = QDir::temp().filePath(QStringLiteral("zeto-%1.lock").arg(getuid()));
+    for (const char* user : {"alice", "", static_cast<const char*>(nullptr)}) {
+        if (user)
+            qputenv("USER", user);
+        else
+            qunsetenv("USER");
+        EXPECT_EQ(SingleInstance::defaultLockPath(), expected) << (user ? user : "unset");
+    }
+    if (wasSet)
+        qputenv("USER", saved);
+    else
+        qunsetenv("USER");
+}
+
+TEST(SingleInstance, LockThatCannotBeMadeDoesNotRefuseTheStart) {
+    QTemporaryDir dir;
+    SingleInstance instance(dir.filePath("no such folder/zeto.lock"));
+    EXPECT_TRUE(instance.tryAcquire());
 }
