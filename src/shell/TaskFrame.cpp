@@ -9,6 +9,8 @@ namespace {
 
 // A screen shows about sixty frames a second.
 constexpr qint64 kFrameMs = 16;
+// Events run at least this often while a task works.
+constexpr qint64 kSliceNs = 1000000;
 
 }  // namespace
 
@@ -26,6 +28,12 @@ bool TaskFrame::running(const void* owner) const {
 unsigned TaskFrame::generation(const void* owner) const {
     const auto found = generations_.find(owner);
     return found == generations_.end() ? 0 : found->second;
+}
+
+void TaskFrame::yield(bool always) {
+    if (!always && sinceEvents_.isValid() && sinceEvents_.nsecsElapsed() < kSliceNs) return;
+    shell_.yieldToEvents();
+    sinceEvents_.start();
 }
 
 void TaskFrame::open(BusyScope* task) {
@@ -67,7 +75,8 @@ bool BusyScope::live() const {
 
 bool BusyScope::yield() {
     if (!live()) return false;
-    shell_.yieldToEvents();
+    frame_.yield(!yielded_);
+    yielded_ = true;
     return live();
 }
 

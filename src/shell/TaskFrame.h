@@ -29,11 +29,14 @@ class TaskFrame {
     void open(BusyScope* task);
     void close(BusyScope* task);
     unsigned generation(const void* owner) const;
+    // Lets pending events run unless they ran less than a slice ago and `always` is false.
+    void yield(bool always);
 
     Shell& shell_;
     std::vector<BusyScope*> open_;  // innermost last
     std::unordered_map<const void*, unsigned> generations_;
     int lamps_ = 0;
+    QElapsedTimer sinceEvents_;
 };
 
 // One long task, from its start to its end: sets the busy text (and starts the lamp) when it
@@ -57,7 +60,11 @@ class BusyScope {
     // The task may go on: it started, the program is not closing and no newer run of its
     // owner has taken over.
     bool live() const;
-    // Lets pending window events run; returns live().
+    // Lets pending window events run; returns live(). Tasks yield after every step, but
+    // letting events run costs more than drawing a point, so it happens only once a slice
+    // of a millisecond has passed since events last ran: the window still answers at once,
+    // edits count from the next step on, and a plot costs about what its drawing costs.
+    // A task's first yield always lets events run.
     bool yield();
     // True at most once per screen frame: the moment to show what the task has produced
     // since the last frame, so that showing it never costs more than the screen can use.
@@ -72,6 +79,7 @@ class BusyScope {
     QString text_;
     bool lamp_;
     bool started_ = false;
+    bool yielded_ = false;
     unsigned generation_ = 0;
     QElapsedTimer frameClock_;
 };

@@ -1,21 +1,16 @@
 #include "functions/core/GraphPlotter.h"
 
+#include "plane/core/CoefficientReader.h"
 #include "plane/core/PlotCanvas.h"
 #include "plane/core/PlotInputs.h"
 #include "plane/core/Sweep.h"
-#include "platform/core/NumberText.h"
 
 namespace zeto {
-namespace {
-
-Coefficients numbers(const CoefficientTexts& texts) {
-    return {leadingNumber(texts[0]), leadingNumber(texts[1]), leadingNumber(texts[2])};
-}
-
-}  // namespace
 
 bool GraphPlotter::plot(const GraphRoutine& routine, const GraphPlan& plan, PlotCanvas& canvas,
                         PlotInputs& inputs) {
+    CoefficientReader reader;
+    const auto numbers = [&](const CoefficientTexts& texts) { return reader.read(texts); };
     const auto f = [&](double x) { return routine.f(x, numbers(inputs.coefficientTexts())); };
     double x = plan.start;
     if (plan.lineMethod && routine.straight) {

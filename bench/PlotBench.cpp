@@ -1,0 +1,188 @@
+// Plots end to end on the function page (button press to idle, every yield included) beside
+// the bare work they cannot avoid: the engine's evaluation of the samples and the drawing of
+// the same segments or points straight onto the surface. The ratio of the two is the cost of
+// the page, the busy frame and the yields.
+//
+//   QT_QPA_PLATFORM=offscreen build/bench/PlotBench
+//   xvfb-run -a build/bench/PlotBench          (a real X server; QT_QPA_PLATFORM unset)
+
+#include "SilentDialogs.h"
+#include "plane/CoordinateWindow.h"
+#include "plane/SettingsWindow.h"
+#include "platform/AppFont.h"
+#include "platform/DrawingSurface.h"
+#include "platform/Launcher.h"
+#include "platform/Platform.h"
+#include "platform/SoundPlayer.h"
+#include "script/core/ProcedureText.h"
+#include "script/core/ScriptHost.h"
+#include "script/core/ScriptObject.h"
+#include "shell/MainWindow.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+namespace {
+
+class SilentSound : public zeto::SoundPlayer {
+  public:
+    void play(const QString&) override {}
+};
+
+// The program with its main window shown on the function page.
+class Program {
+  public:
+    Program() : platform_{dialogs_, launcher_, sound_, zeto::ProgramFiles()} {
+        window_ = std::make_unique<zeto::MainWindow>(platform_);
+        window_->show();
+        window_->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(1);
+        QCoreApplication::processEvents();
+    }
+    zeto::MainWindow& window() { return *window_; }
+
+    void selectKind(const QString& kind) {
+        auto* list = window_->findChild<QComboBox*>(QStringLiteral("fsort"));
+        list->setCurrentText(kind);
+        emit list->activated(list->currentIndex());
+    }
+    void pointMethod(const QString& fineness) {
+        zeto::SettingsWindow& settings = window_->settingsWindow();
+        settings.findChild<QRadioButton*>(QStringLiteral("Opmdf"))->setChecked(true);
+        settings.selectDpi(fineness);
+    }
+    void plot() {
+        window_->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+        QCoreApplication::processEvents();
+    }
+    void clearPlane() { window_->clearPlane(); }
+    zeto::DrawingSurface& surface() { return window_->coordinateWindow().surface(); }
+
+  private:
+    SilentDialogs dialogs_;
+    zeto::Launcher launcher_;
+    SilentSound sound_;
+    zeto::Platform platform_;
+    std::unique_ptr<zeto::MainWindow> window_;
+};
+
+Program& program() {
+    static Program* p = new Program;
+    return *p;
+}
+
+void onThePage(benchmark::State& state, const QString& kind) {
+    Program& p = program();
+    p.selectKind(kind);
+    for (auto _ : state) {
+        p.plot();
+        state.PauseTiming();
+        p.clearPlane();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+// The default custom plot: "X+1/X" over -5..5, 1910 samples.
+void BM_CustomPlotOnThePage(benchmark::State& state) {
+    program().window().settingsWindow().findChild<QRadioButton*>("Oplxf")->setChecked(true);
+    onThePage(state, QStringLiteral("自定义函数"));
+}
+BENCHMARK(BM_CustomPlotOnThePage)->Unit(benchmark::kMillisecond);
+
+// The callback reduced to drawing the segment it is given.
+class SegmentSink : public zeto::script::ScriptObject {
+  public:
+    explicit SegmentSink(zeto::DrawingSurface& surface) : surface_(surface) {}
+    void call(std::string_view, const std::vector<zeto::script::Value>& args) override {
+        const double y = args[0].toNumber();
+        if (y > 20 || y < -20) return;
+        surface_.line(zeto::toSingle(x), zeto::toSingle(y), zeto::toSingle(x + 0.01),
+                      zeto::toSingle(args[1].toNumber()), 0xFF0000);
+    }
+    double x = 0;
+
+  private:
+    zeto::DrawingSurface& surface_;
+};
+
+void BM_CustomPlotBare(benchmark::State& state) {
+    Program& p = program();
+    zeto::script::ScriptHost host;
+    SegmentSink sink(p.surface());
+    host.AddObject("OBJsc", &sink);
+    const float step = zeto::toSingle(3.1415926535 / 600);
+    for (auto _ : state) {
+        for (float x = -5.0f; x <= 5.0f; x = zeto::toSingle(x + step)) {
+            sink.x = x;
+            host.AddCode(zeto::script::ProcedureText::functionSample("X+1/X", x));
+            host.Run(host.Procedures().back());
+        }
+        state.PauseTiming();
+        p.clearPlane();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_CustomPlotBare)->Unit(benchmark::kMillisecond);
+
+// y = x^2 + x + 1, the quadratic with the page's default coefficients.
+double quadratic(double x) {
+    return x * x + x + 1;
+}
+
+void BM_QuadraticLinesOnThePage(benchmark::State& state) {
+    program().window().settingsWindow().findChild<QRadioButton*>("Oplxf")->setChecked(true);
+    onThePage(state, QStringLiteral("二次函数"));
+}
+BENCHMARK(BM_QuadraticLinesOnThePage)->Unit(benchmark::kMillisecond);
+
+void BM_QuadraticLinesBare(benchmark::State& state) {
+    Program& p = program();
+    for (auto _ : state) {
+        for (double x = -5; x <= 5; x += 0.01)
+            p.surface().line(x, quadratic(x), x + 0.01, quadratic(x + 0.01), 0xFF0000);
+        state.PauseTiming();
+        p.clearPlane();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_QuadraticLinesBare)->Unit(benchmark::kMillisecond);
+
+void BM_QuadraticFinestPointsOnThePage(benchmark::State& state) {
+    program().pointMethod(QStringLiteral("狂高(狂慢)"));
+    onThePage(state, QStringLiteral("二次函数"));
+}
+BENCHMARK(BM_QuadraticFinestPointsOnThePage)->Unit(benchmark::kMillisecond);
+
+void BM_QuadraticFinestPointsBare(benchmark::State& state) {
+    Program& p = program();
+    const double step = zeto::toSingle(3.1415926535 / 5000);
+    for (auto _ : state) {
+        for (double x = -5; x <= 5; x += step) p.surface().pset(x, quadratic(x), 0xFF0000);
+        state.PauseTiming();
+        p.clearPlane();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_QuadraticFinestPointsBare)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    zeto::applyAppFont();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
