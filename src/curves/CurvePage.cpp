@@ -1,9 +1,11 @@
 #include "curves/CurvePage.h"
 
 #include "curves/core/CurveCatalogue.h"
+#include "curves/core/CurvePlotter.h"
 #include "platform/ColorSwatch.h"
 #include "platform/Dialogs.h"
 #include "platform/Twips.h"
+#include "shell/PlotFrame.h"
 #include "shell/Shell.h"
 
 #include <QCheckBox>
@@ -58,6 +60,7 @@ void CurvePage::buildLayout() {
     moveTwips(quchk_, 2760, 240);
 
     QPushButton* plot = addButton("Command8", QStringLiteral("作图..."), 5280, 660, 1425, 345);
+    connect(plot, &QPushButton::clicked, this, &CurvePage::Command8_Click);
     connect(QXS_[2], &QLineEdit::returnPressed, plot, &QPushButton::click);
     addPlaneButtons("Command7", "Command6", "Command10");
 
@@ -85,6 +88,35 @@ void CurvePage::qusort_Click() {
 void CurvePage::qucolor_Click() {
     auto chosen = shell().dialogs().chooseColor(shell().mainWidget(), qucolor_->qcolor());
     if (chosen) qucolor_->setColor(bgrFromColor(*chosen));
+}
+
+void CurvePage::Command8_Click() {
+    Shell& sh = shell();
+    if (PlotFrame::busy(sh)) return;
+    // Fields hidden for the selected curve are not looked at, whatever they hold.
+    for (QLineEdit* field : QXS_) {
+        if (!field->isHidden() && field->text().isEmpty()) {
+            sh.dialogs().message(sh.mainWidget(), QStringLiteral("未填系数"), Dialogs::Icon::None);
+            return;
+        }
+    }
+    const PlaneSettings settings = sh.planeSettings();
+    if (settings.lineMethod) sh.showPlane();
+
+    CurvePlan plan;
+    plan.lineMethod = settings.lineMethod;
+    plan.pointStep = settings.JXD;
+    plan.sl = settings.sl;
+    plan.bl = settings.bl;
+    plan.directrices = quchk_->isChecked();
+    const QString item = qusort_->currentText();
+    const std::optional<CurveRoutine> routine = CurveRoutines::find(item);
+    const bool circle = item == QStringLiteral("圆");
+    if (!circle && !routine) return;
+    PlotFrame::run(sh, {{QXS_[0], QXS_[1], QXS_[2]}, qucolor_}, [&](PlotInputs& inputs) {
+        return circle ? CurvePlotter::circle(plan, sh.canvas(), inputs)
+                      : CurvePlotter::plot(*routine, plan, sh.canvas(), inputs);
+    });
 }
 
 }  // namespace zeto

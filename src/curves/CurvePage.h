@@ -23,6 +23,8 @@ class CurvePage : public TabPage {
     // Applies the catalogue row of the curve list's current text; other texts change nothing.
     void qusort_Click();
     void qucolor_Click();
+    // "作图...": checks the visible coefficient fields, then plots the selected curve.
+    void Command8_Click();
 
   private:
     void buildLayout();

@@ -161,53 +161,57 @@ void DrawingSurface::circle(double cx, double cy, double radius, BgrColor color)
     if (radius <= 0) return;
 
     const QPointF c = toPixel(cx, cy);
-    const double r = radius * std::fabs(toPixel_.m11());
+    const double rx = radius * std::fabs(toPixel_.m11());
+    const double ry = radius * std::fabs(toPixel_.m22());
+    // Measured in radii along each axis, the outline is the unit circle about the origin and
+    // the view a rectangle: the outline misses the view when the view lies wholly inside it or
+    // wholly beyond it.
     const double m = viewMargin();
-    const double x0 = -m, y0 = -m, x1 = image_.width() - 1 + m, y1 = image_.height() - 1 + m;
-    const double dx = std::max({x0 - c.x(), 0.0, c.x() - x1});
-    const double dy = std::max({y0 - c.y(), 0.0, c.y() - y1});
-    const double nearest = std::hypot(dx, dy);
-    const double farthest = std::hypot(std::max(std::fabs(c.x() - x0), std::fabs(c.x() - x1)),
-                                       std::max(std::fabs(c.y() - y0), std::fabs(c.y() - y1)));
-    if (r < nearest || r > farthest) return;  // the whole outline lies outside the view
+    const double x0 = (-m - c.x()) / rx, x1 = (image_.width() - 1 + m - c.x()) / rx;
+    const double y0 = (-m - c.y()) / ry, y1 = (image_.height() - 1 + m - c.y()) / ry;
+    const double nearest = std::hypot(std::max({x0, 0.0, -x1}), std::max({y0, 0.0, -y1}));
+    const double farthest =
+        std::hypot(std::max(std::fabs(x0), std::fabs(x1)), std::max(std::fabs(y0), std::fabs(y1)));
+    if (1 < nearest || 1 > farthest) return;
 
-    if (r > kLargestPaintedRadius) {
-        drawHugeCircle(c, r, color);
+    if (std::max(rx, ry) > kLargestPaintedRadius) {
+        drawHugeEllipse(c, rx, ry, color);
         return;
     }
     const QPoint centre = snap(c);
-    const int rp = snap(r);
-    const int reach = rp + drawWidth_;
-    paintOnImage(
-        QRect(centre - QPoint(reach, reach), centre + QPoint(reach, reach)), [&](QPainter& p) {
-            p.setPen(
-                QPen(colorFromBgr(color), drawWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            p.setBrush(Qt::NoBrush);
-            if (rp == 0) {
-                p.drawPoint(centre);
-            } else {
-                p.drawEllipse(centre, rp, rp);
-            }
-        });
+    const int rxp = snap(rx);
+    const int ryp = snap(ry);
+    const QPoint reach(rxp + drawWidth_, ryp + drawWidth_);
+    paintOnImage(QRect(centre - reach, centre + reach), [&](QPainter& p) {
+        p.setPen(QPen(colorFromBgr(color), drawWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        if (rxp == 0 && ryp == 0) {
+            p.drawPoint(centre);
+        } else {
+            p.drawEllipse(centre, rxp, ryp);
+        }
+    });
 }
 
-void DrawingSurface::drawHugeCircle(const QPointF& c, double r, BgrColor color) {
+void DrawingSurface::drawHugeEllipse(const QPointF& c, double rx, double ry, BgrColor color) {
     // The centre lies far outside the view, which therefore subtends less than half a turn:
-    // sample only the arc between the directions to the view's corners.
+    // sample only the arc between the directions to the view's corners, measured in radii.
     const double w = image_.width(), h = image_.height();
-    const double base = std::atan2(h / 2 - c.y(), w / 2 - c.x());
+    const auto angle = [&](double x, double y) {
+        return std::atan2((y - c.y()) / ry, (x - c.x()) / rx);
+    };
+    const double base = angle(w / 2, h / 2);
     double lo = 0, hi = 0;
     const QPointF corners[] = {{0, 0}, {w, 0}, {0, h}, {w, h}};
     for (const QPointF& k : corners) {
-        double a = std::atan2(k.y() - c.y(), k.x() - c.x()) - base;
-        a = std::remainder(a, kTwoPi);
+        const double a = std::remainder(angle(k.x(), k.y()) - base, kTwoPi);
         lo = std::min(lo, a);
         hi = std::max(hi, a);
     }
     QPointF previous;
     for (int s = 0; s <= kHugeCircleSegments; ++s) {
         const double a = base + lo + (hi - lo) * s / kHugeCircleSegments;
-        const QPointF point(c.x() + r * std::cos(a), c.y() + r * std::sin(a));
+        const QPointF point(c.x() + rx * std::cos(a), c.y() + ry * std::sin(a));
         if (s > 0) {
             QPointF from = previous, to = point;
             if (clipToView(from, to)) {

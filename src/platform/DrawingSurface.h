@@ -55,9 +55,9 @@ class DrawingSurface : public QWidget {
     void lineTo(double x2, double y2);
     // A dot as wide as the pen; it becomes the current point.
     void pset(double x, double y, BgrColor color);
-    // The radius is measured in horizontal units and the circle is round on the screen
-    // whatever the vertical scale; the centre becomes the current point. A radius of zero
-    // or less draws nothing.
+    // The radius is measured in the units of each axis, so on a surface whose units differ
+    // across and down the circle is an ellipse in pixels; the centre becomes the current
+    // point. A radius of zero or less draws nothing.
     void circle(double cx, double cy, double radius, BgrColor color);
     void setCurrentPoint(double x, double y);
     double currentX() const { return currentX_; }
@@ -91,7 +91,7 @@ class DrawingSurface : public QWidget {
     void showChanges();
     void drawSegment(double x1, double y1, double x2, double y2, BgrColor color);
     void drawDot(const QPointF& pixel, BgrColor color);
-    void drawHugeCircle(const QPointF& centre, double radius, BgrColor color);
+    void drawHugeEllipse(const QPointF& centre, double rx, double ry, BgrColor color);
     bool clipToView(QPointF& a, QPointF& b) const;
     double viewMargin() const;
 

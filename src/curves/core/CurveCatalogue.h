@@ -15,7 +15,6 @@ struct CurveKind {
     std::array<bool, 3> shown;
     std::array<QString, 3> captions;  // captions of the shown fields
     bool directrix;                   // "画出准线" shown
-    QString routine;                  // plotting procedure of the coordinate window
 };
 
 class CurveCatalogue {
