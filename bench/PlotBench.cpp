@@ -23,11 +23,13 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -62,6 +64,30 @@ class Program {
     }
     void plot() {
         window_->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+        QCoreApplication::processEvents();
+    }
+    void selectCurve(const QString& curve, const QString& a, const QString& b) {
+        auto* list = window_->findChild<QComboBox*>(QStringLiteral("qusort"));
+        list->setCurrentText(curve);
+        emit list->activated(list->currentIndex());
+        window_->findChild<QLineEdit*>(QStringLiteral("QXS1"))->setText(a);
+        window_->findChild<QLineEdit*>(QStringLiteral("QXS2"))->setText(b);
+    }
+    void plotCurve() {
+        window_->findChild<QPushButton*>(QStringLiteral("Command8"))->click();
+        QCoreApplication::processEvents();
+    }
+    void lineMethod() {
+        window_->settingsWindow()
+            .findChild<QRadioButton*>(QStringLiteral("Oplxf"))
+            ->setChecked(true);
+    }
+    void axisLength(int sl) {
+        auto* box = window_->settingsWindow().findChild<QLineEdit*>(QStringLiteral("txtsl"));
+        box->setText(QString::number(sl));
+        // The box takes its value when it loses the focus.
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(box, &out);
         QCoreApplication::processEvents();
     }
     void clearPlane() { window_->clearPlane(); }
@@ -174,6 +200,78 @@ void BM_QuadraticFinestPointsBare(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_QuadraticFinestPointsBare)->Unit(benchmark::kMillisecond);
+
+void curveOnThePage(benchmark::State& state) {
+    Program& p = program();
+    for (auto _ : state) {
+        p.plotCurve();
+        state.PauseTiming();
+        p.clearPlane();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+// The first hyperbola a = 3, b = 4 on the widest plane (sl = 20): about 3,400 steps of two
+// segments each.
+void BM_HyperbolaLinesSl20OnThePage(benchmark::State& state) {
+    Program& p = program();
+    p.lineMethod();
+    p.axisLength(20);
+    p.selectCurve(QStringLiteral("双曲线1"), QStringLiteral("3"), QStringLiteral("4"));
+    curveOnThePage(state);
+    p.axisLength(10);
+}
+BENCHMARK(BM_HyperbolaLinesSl20OnThePage)->Unit(benchmark::kMillisecond);
+
+double hyperbola(double x) {
+    return 4 * std::sqrt(std::max(x * x / 9 - 1, 0.0));
+}
+
+void BM_HyperbolaLinesSl20Bare(benchmark::State& state) {
+    Program& p = program();
+    p.axisLength(20);
+    for (auto _ : state) {
+        for (double x = -20; x <= -3.001; x += 0.01) {
+            p.surface().line(x, hyperbola(x), x + 0.01, hyperbola(x + 0.01), 0xFF0000);
+            p.surface().line(x, -hyperbola(x), x + 0.01, -hyperbola(x + 0.01), 0xFF0000);
+        }
+        for (double x = 3; x <= 20; x += 0.01) {
+            p.surface().line(x, hyperbola(x), x + 0.01, hyperbola(x + 0.01), 0xFF0000);
+            p.surface().line(x, -hyperbola(x), x + 0.01, -hyperbola(x + 0.01), 0xFF0000);
+        }
+        state.PauseTiming();
+        p.clearPlane();
+        state.ResumeTiming();
+    }
+    p.axisLength(10);
+}
+BENCHMARK(BM_HyperbolaLinesSl20Bare)->Unit(benchmark::kMillisecond);
+
+// The ellipse a = 5, b = 3 point by point at the finest fineness: about 15,900 point pairs.
+void BM_EllipseFinestPointsOnThePage(benchmark::State& state) {
+    Program& p = program();
+    p.pointMethod(QStringLiteral("狂高(狂慢)"));
+    p.selectCurve(QStringLiteral("椭圆"), QStringLiteral("5"), QStringLiteral("3"));
+    curveOnThePage(state);
+}
+BENCHMARK(BM_EllipseFinestPointsOnThePage)->Unit(benchmark::kMillisecond);
+
+void BM_EllipseFinestPointsBare(benchmark::State& state) {
+    Program& p = program();
+    const double step = zeto::toSingle(3.1415926535 / 5000);
+    for (auto _ : state) {
+        for (double x = -5; x <= 5; x += step) {
+            const double y = 3 * std::sqrt(std::max(1 - x * x / 25, 0.0));
+            p.surface().pset(x, y, 0xFF0000);
+            p.surface().pset(x, -y, 0xFF0000);
+        }
+        state.PauseTiming();
+        p.clearPlane();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_EllipseFinestPointsBare)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
