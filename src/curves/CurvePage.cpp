@@ -44,8 +44,8 @@ void CurvePage::buildLayout() {
     const int fieldLefts[3] = {360, 1320, 2400};
     for (int k = 0; k < 3; ++k) {
         CQXS_[k] = addLabel(frame7, captionNames[k], captions[k], captionLefts[k], 720, 240, 255);
-        QXS_[k] =
-            addField(frame7, fieldNames[k], QStringLiteral("1"), fieldLefts[k], 690, 615, 285);
+        QXS_[k] = addNumberField(frame7, fieldNames[k], QStringLiteral("1"), fieldLefts[k], 690,
+                                 615, 285);
     }
 
     QGroupBox* frame6 = addFrame("Frame6", QStringLiteral("图象样式"), 240, 3060, 4695, 615);

@@ -61,7 +61,8 @@ void FunctionPage::buildLayout() {
     const int fieldLefts[3] = {360, 1320, 2280};
     for (int k = 0; k < 3; ++k) {
         CXS_[k] = addLabel(frame3, captionNames[k], captions[k], captionLefts[k], 720, 240, 255);
-        XS_[k] = addField(frame3, fieldNames[k], QStringLiteral("1"), fieldLefts[k], 690, 615, 285);
+        XS_[k] = addNumberField(frame3, fieldNames[k], QStringLiteral("1"), fieldLefts[k], 690, 615,
+                                285);
     }
     zdyjxs_ = addField(frame3, "zdyjxs", QStringLiteral("X+1/X"), 1155, 330, 3135, 285);
     makeTextRed(zdyjxs_);

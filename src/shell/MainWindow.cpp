@@ -18,7 +18,6 @@
 #include "shell/ActivityLamp.h"
 #include "shell/Banner.h"
 #include "shell/Links.h"
-#include "shell/NumberCheck.h"
 #include "tools/CalculatorPage.h"
 #include "tools/EquationPage.h"
 #include "tools/RadicalPage.h"
@@ -190,7 +189,6 @@ void MainWindow::buildPages(QWidget* client) {
     addPage(new CalculatorPage(*this, pageTop, SSTab1_), QStringLiteral("表达式的值"));
     sequencePage_ = new SequencePage(*this, pageTop, SSTab1_);
     addPage(sequencePage_, QStringLiteral("数列"));
-    NumberCheck::install(*this, SSTab1_);
 }
 
 void MainWindow::load() {

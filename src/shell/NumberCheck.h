@@ -1,6 +1,6 @@
 #pragma once
 
-class QWidget;
+class QLineEdit;
 
 namespace zeto {
 
@@ -10,8 +10,8 @@ class Shell;
 // hold a number shows "请输入数字" and hands the focus back, the text unchanged.
 class NumberCheck {
   public:
-    // Watches every coefficient field found under `root`.
-    static void install(Shell& shell, QWidget* root);
+    // The page that owns `field` hands it over when it builds it.
+    static void watch(Shell& shell, QLineEdit* field);
 };
 
 }  // namespace zeto

@@ -3,6 +3,7 @@
 #include "platform/Picture.h"
 #include "platform/Twips.h"
 #include "platform/core/ProgramFiles.h"
+#include "shell/NumberCheck.h"
 #include "shell/Shell.h"
 
 #include <QGroupBox>
@@ -59,6 +60,13 @@ QLineEdit* TabPage::addField(QWidget* parent, const char* name, const QString& t
     auto* field = new QLineEdit(text, parent);
     field->setObjectName(QLatin1String(name));
     placeTwips(field, left, top, width, height);
+    return field;
+}
+
+QLineEdit* TabPage::addNumberField(QWidget* parent, const char* name, const QString& text, int left,
+                                   int top, int width, int height) {
+    QLineEdit* field = addField(parent, name, text, left, top, width, height);
+    NumberCheck::watch(shell_, field);
     return field;
 }
 

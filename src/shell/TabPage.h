@@ -38,6 +38,9 @@ class TabPage : public QWidget {
                             int top, int width = 0, int height = 0);
     static QLineEdit* addField(QWidget* parent, const char* name, const QString& text, int left,
                                int top, int width, int height);
+    // A coefficient field: it refuses to be left with anything but a number in it.
+    QLineEdit* addNumberField(QWidget* parent, const char* name, const QString& text, int left,
+                              int top, int width, int height);
     // The three buttons "查看坐标", "清空坐标" and "坐标设置" that the plotting pages share,
     // stacked under the page's plot button.
     void addPlaneButtons(const char* showName, const char* clearName, const char* settingsName);

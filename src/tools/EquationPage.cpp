@@ -5,6 +5,7 @@
 #include "platform/Twips.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/ProgramFiles.h"
+#include "shell/NumberCheck.h"
 #include "shell/SharedState.h"
 #include "shell/Shell.h"
 #include "shell/TaskFrame.h"
@@ -104,6 +105,7 @@ void EquationPage::buildInputFrame() {
     const int fieldLefts[3] = {240, 1200, 1920};
     for (int k = 0; k < 3; ++k) {
         fxs_[k] = new QLineEdit(QStringLiteral("1"), frame);
+        NumberCheck::watch(shell(), fxs_[k]);
         fxs_[k]->setObjectName(QString::fromLatin1(fieldNames[k]));
         placeIn(fxs_[k], fieldLefts[k], 330, 465, 285);
     }

@@ -5,6 +5,7 @@
 #include "platform/Twips.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/ProgramFiles.h"
+#include "shell/NumberCheck.h"
 #include "shell/Shell.h"
 #include "shell/TaskFrame.h"
 #include "tools/LabelFit.h"
@@ -57,6 +58,7 @@ void RadicalPage::buildInputFrame() {
 
     placeIn(makeLabel(frame, "Label3", QStringLiteral("被开方数:")), 240, 405, 1200, 240);
     sqrx_ = new QLineEdit(QStringLiteral("8"), frame);
+    NumberCheck::watch(shell(), sqrx_);
     sqrx_->setObjectName(QStringLiteral("sqrx"));
     placeIn(sqrx_, 1110, 360, 3345, 255);
     connect(sqrx_, &QLineEdit::returnPressed, this, &RadicalPage::Command1_Click);

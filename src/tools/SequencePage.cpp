@@ -92,8 +92,8 @@ SequencePage::SequencePage(Shell& shell, int pageTopPixels, QWidget* parent)
     const QString values[3] = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("1")};
     for (int k = 0; k < 3; ++k) {
         CLXS_[k] = addLabel(Frame15, captionNames[k], captions[k], kCaptionLeft[k], kCaptionTop);
-        LXS_[k] = addField(Frame15, fieldNames[k], values[k], kFieldLeft[k], kFieldTop, kFieldWidth,
-                           kFieldHeight);
+        LXS_[k] = addNumberField(Frame15, fieldNames[k], values[k], kFieldLeft[k], kFieldTop,
+                                 kFieldWidth, kFieldHeight);
     }
     Zdytxgs_ = addField(Frame15, "Zdytxgs", QStringLiteral("N^2+N+2"), 1250, 330, 2175, 270);
     makeTextRed(Zdytxgs_);

@@ -129,8 +129,12 @@ TEST(PlotPage, FunctionInputsAndTheirMessages) {
         expectIdleAfter(p, c.message);
         EXPECT_EQ(p.shell.sounds, c.sound ? 1 : 0);
         EXPECT_EQ(p.planeShown(), c.shown);
-        if (!c.drawnAt.isNull()) EXPECT_TRUE(p.graphAt(c.drawnAt.x(), c.drawnAt.y()));
-        if (c.message == kDomain) EXPECT_EQ(countColor(p.image(), kGraph), 0);
+        if (!c.drawnAt.isNull()) {
+            EXPECT_TRUE(p.graphAt(c.drawnAt.x(), c.drawnAt.y()));
+        }
+        if (c.message == kDomain) {
+            EXPECT_EQ(countColor(p.image(), kGraph), 0);
+        }
     }
 }
 
@@ -168,8 +172,12 @@ TEST(PlotPage, CurveInputsAndTheirMessages) {
             EXPECT_EQ(p.shell.scripted.messages.value(0).icon, Dialogs::Icon::None);
             EXPECT_FALSE(p.planeShown());
         }
-        if (!c.drawnAt.isNull()) EXPECT_TRUE(p.graphAt(c.drawnAt.x(), c.drawnAt.y()));
-        if (!c.message.isEmpty()) EXPECT_EQ(countColor(p.image(), kGraph), 0);
+        if (!c.drawnAt.isNull()) {
+            EXPECT_TRUE(p.graphAt(c.drawnAt.x(), c.drawnAt.y()));
+        }
+        if (!c.message.isEmpty()) {
+            EXPECT_EQ(countColor(p.image(), kGraph), 0);
+        }
     }
 }
 
@@ -232,13 +240,14 @@ TEST(PlotPage, DirectricesWhenAsked) {
         const char* curve;
         std::array<QString, 3> coefficients;
         std::vector<QPointF> on;  // on the directrices, away from the curve
+        QPointF beyond;           // past the end of a directrix: they reach 0.75 of the axis
     } cases[] = {
-        {"椭圆", {"5", "3", ""}, {{6.25, 7}, {-6.25, -7}}},
-        {"椭圆", {"3", "5", ""}, {{7, 6.25}, {-7, -6.25}}},
-        {"双曲线1", {"3", "4", ""}, {{1.8, 7}, {-1.8, -7}}},
-        {"双曲线2", {"3", "4", ""}, {{7, 1.8}, {-7, -1.8}}},
-        {"抛物线1", {"2", "", ""}, {{-1, 7}}},
-        {"抛物线2", {"1", "", ""}, {{7, -0.5}}},
+        {"椭圆", {"5", "3", ""}, {{6.25, 7}, {-6.25, -7}}, {6.25, 8.5}},
+        {"椭圆", {"3", "5", ""}, {{7, 6.25}, {-7, -6.25}}, {8.5, 6.25}},
+        {"双曲线1", {"3", "4", ""}, {{1.8, 7}, {-1.8, -7}}, {1.8, 8.5}},
+        {"双曲线2", {"3", "4", ""}, {{7, 1.8}, {-7, -1.8}}, {8.5, 1.8}},
+        {"抛物线1", {"2", "", ""}, {{-1, 7}}, {-1, 8.5}},
+        {"抛物线2", {"1", "", ""}, {{7, -0.5}}, {8.5, -0.5}},
     };
     for (const auto& c : cases) {
         for (bool asked : {false, true}) {
@@ -247,10 +256,7 @@ TEST(PlotPage, DirectricesWhenAsked) {
             p.control<QCheckBox>("quchk")->setChecked(asked);
             p.plotCurve(c.curve, c.coefficients);
             for (const QPointF& q : c.on) EXPECT_EQ(p.graphAt(q.x(), q.y()), asked);
-            // The directrices stop at three quarters of the axis either way.
-            if (asked)
-                EXPECT_FALSE(p.graphAt(c.on[0].x() * (c.on[0].x() == 7 ? 1.2 : 1),
-                                       c.on[0].y() * (c.on[0].y() == 7 ? 1.2 : 1)));
+            EXPECT_FALSE(p.graphAt(c.beyond.x(), c.beyond.y()));
         }
     }
 }
