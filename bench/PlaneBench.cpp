@@ -7,6 +7,7 @@
 #include "plane/PlaneWindows.h"
 #include "plane/SettingsWindow.h"
 #include "platform/DrawingSurface.h"
+#include "platform/core/ProgramFiles.h"
 
 #include <benchmark/benchmark.h>
 
@@ -20,10 +21,14 @@ class Host : public zeto::PlaneHost {
   public:
     bool closing() const override { return false; }
     zeto::Dialogs& dialogs() override { return dialogs_; }
+    const zeto::ProgramFiles& files() const override { return files_; }
     void openHelp() override {}
+    zeto::BgrColor pointColor() const override { return 0x0000FF; }
+    void minimiseMainWindow() override {}
 
   private:
     SilentDialogs dialogs_;
+    zeto::ProgramFiles files_;
 };
 
 void BM_XYGridAndLabelsL20(benchmark::State& state) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/core/BgrColor.h"
 #include "shell/TabPage.h"
 
 class QCheckBox;
@@ -25,6 +26,8 @@ class FunctionPage : public TabPage {
     // Applies the catalogue row of the kind list's current text.
     void fsort_Click();
     void tucolor_Click();
+    // The colour of the swatch `tucolor`, in which graphs are drawn.
+    BgrColor graphColor() const;
 
     // The hidden box `Txtscript` that carries each generated procedure.
     QPlainTextEdit& scriptBox() { return *Txtscript_; }
