@@ -1,10 +1,14 @@
 #include "ShellFixture.h"
 
 #include "functions/FunctionPage.h"
+#include "plane/CoordinateWindow.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTabWidget>
+#include <QTest>
 
 using namespace zeto;
 using namespace zeto::test;
@@ -64,4 +68,56 @@ TEST_F(NumberCheckFixture, DomainAndFormulaFieldsAreNotChecked) {
     zy1->setText("abc");
     leave(zy1, xs1);
     EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+// Enter and Tab on the function page as the user meets them, with the coordinate window
+// coming and going.
+TEST_F(NumberCheckFixture, EnterPlotsAtOnceAndTabChecksOnceOnTheFunctionPage) {
+    auto* xs1 = find<QLineEdit>("XS1");
+    auto* xs2 = find<QLineEdit>("XS2");
+    auto* xs3 = find<QLineEdit>("XS3");
+    QSignalSpy plots(find<QPushButton>("Command2"), &QPushButton::clicked);
+    const auto settle = [] {
+        for (int k = 0; k < 5; ++k) QCoreApplication::processEvents();
+    };
+    const auto refusals = [this] { return dialogs.messageTexts().count("请输入数字"); };
+
+    // Enter in XS3 keeps the focus there, so its check does not run before the plot.
+    xs3->setText("2abc");
+    xs3->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(xs3, Qt::Key_Return);
+    settle();
+    EXPECT_EQ(plots.count(), 1);
+    EXPECT_EQ(refusals(), 0);
+    xs3->setText("1");
+
+    // The plot may have brought the coordinate window up; back to the main window.
+    QApplication::setActiveWindow(mainWindow.get());
+    xs1->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(xs1, Qt::Key_Return);
+    settle();
+    EXPECT_EQ(plots.count(), 1);
+
+    // Emptied and left with Tab: one message, and the focus is back.
+    xs1->clear();
+    QTest::keyClick(xs1, Qt::Key_Tab);
+    settle();
+    EXPECT_EQ(refusals(), 1);
+    EXPECT_TRUE(xs1->hasFocus());
+    EXPECT_TRUE(xs1->text().isEmpty());
+
+    // Going over to the coordinate window and back asks nothing while the field waits.
+    mainWindow->showPlane();
+    QApplication::setActiveWindow(&mainWindow->coordinateWindow());
+    settle();
+    QApplication::setActiveWindow(mainWindow.get());
+    settle();
+    EXPECT_EQ(refusals(), 1);
+
+    // Two fields without numbers: the focus handed back must not start the other's check.
+    xs2->setText("abc");
+    QTest::keyClick(xs1, Qt::Key_Tab);
+    settle();
+    EXPECT_EQ(refusals(), 2);
+    EXPECT_TRUE(xs1->hasFocus());
 }
