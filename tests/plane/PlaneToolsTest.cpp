@@ -8,6 +8,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 
 #include <sys/resource.h>
@@ -164,6 +165,27 @@ TEST_F(Tools, LineToolDrawsOneSegmentBetweenTwoPressesAndKeepsItsFirstPoint) {
     click(Qt::LeftButton, QPoint(585, 0));
     EXPECT_TRUE(hasColor(image(), 0, 566, kRed) && hasColor(image(), 585, 0, kRed));
     EXPECT_TRUE(colorNear(image(), 292, 283, kRed));
+}
+
+// The routines draw a segment and yield; the user works with the tools meanwhile.
+TEST_F(Tools, PressesAndMovesWhileAPlotRunsAddToItAndLoseNothing) {
+    const auto f = [](double x) { return x * x / 10 - 5; };
+    button("Opline")->click();
+    QTimer::singleShot(0, &form3, [&] {
+        click(Qt::LeftButton, at(-5, 5));
+        QTest::mouseMove(&surface, at(0, 0));
+        click(Qt::RightButton, at(5, -6));
+        click(Qt::LeftButton, at(5, 5));
+    });
+    for (int k = -1000; k < 1000; ++k) {
+        surface.line(k / 100.0, f(k / 100.0), (k + 1) / 100.0, f((k + 1) / 100.0), kBlue);
+        shell.yieldToEvents();
+    }
+    for (double x : {-9.0, -4.0, 0.0, 3.0, 9.5})
+        EXPECT_TRUE(colorNear(image(), at(x, 0).x(), at(0, f(x)).y(), kBlue)) << x;
+    for (double x : {-5.0, 0.0, 5.0})
+        EXPECT_TRUE(hasColor(image(), at(x, 5).x(), at(x, 5).y(), kRed));
+    EXPECT_TRUE(hasColor(image(), at(5, -6).x(), at(5, -6).y(), kGreen));
 }
 
 // Every entry under a folder with a digest of its contents.
