@@ -1,17 +1,26 @@
 // Time of one full redraw of the coordinate plane (grid, axes, ticks and labels), the work
-// every settings change and every "清空坐标" costs.
+// every settings change and every "清空坐标" costs; of the export of the largest plane; and of
+// one pointer move with the read-out and the line tool's rubber band, painted.
 
 #include "SilentDialogs.h"
 #include "plane/CoordinateWindow.h"
 #include "plane/PlaneHost.h"
+#include "plane/PlaneTools.h"
 #include "plane/PlaneWindows.h"
 #include "plane/SettingsWindow.h"
 #include "platform/DrawingSurface.h"
+#include "platform/ImageExport.h"
+#include "platform/core/ProgramFiles.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QToolButton>
 
 namespace {
 
@@ -20,10 +29,14 @@ class Host : public zeto::PlaneHost {
   public:
     bool closing() const override { return false; }
     zeto::Dialogs& dialogs() override { return dialogs_; }
+    const zeto::ProgramFiles& files() const override { return files_; }
     void openHelp() override {}
+    zeto::BgrColor pointColor() const override { return 0x0000FF; }
+    void minimiseMainWindow() override {}
 
   private:
     SilentDialogs dialogs_;
+    zeto::ProgramFiles files_;
 };
 
 void BM_XYGridAndLabelsL20(benchmark::State& state) {
@@ -49,6 +62,45 @@ void BM_SegmentAcrossPlane(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SegmentAcrossPlane)->Unit(benchmark::kMicrosecond);
+
+// The size option "大" with grid and labels: the biggest picture the export ever writes.
+void BM_ExportLargestPlane(benchmark::State& state, const char* name) {
+    Host host;
+    zeto::PlaneWindows windows(host);
+    windows.settings().findChild<QCheckBox*>(QStringLiteral("opnet"))->setChecked(true);
+    windows.settings().findChild<QRadioButton*>(QStringLiteral("Option3"))->click();
+    const QImage& picture = windows.plane().surface().image();
+    state.SetLabel(std::to_string(picture.width()) + "x" + std::to_string(picture.height()));
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QString::fromLatin1(name));
+    for (auto _ : state) {
+        if (!zeto::writeImageFile(picture, file)) state.SkipWithError("export failed");
+    }
+}
+BENCHMARK_CAPTURE(BM_ExportLargestPlane, png, "plane.png")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExportLargestPlane, jpeg, "plane.jpg")->Unit(benchmark::kMillisecond);
+
+// The line tool waits for its second point, so every move also drags the rubber band; the
+// window is shown and each move is painted before the next.
+void BM_PointerMoveWithRubberBand(benchmark::State& state) {
+    Host host;
+    zeto::PlaneWindows windows(host);
+    zeto::CoordinateWindow& window = windows.plane();
+    zeto::DrawingSurface& surface = window.surface();
+    window.show();
+    window.findChild<QToolButton*>(QStringLiteral("Opline"))->click();
+    window.findChild<zeto::PlaneTools*>()->Picture1_MouseDown(1, -5, -5);
+    int step = 0;
+    for (auto _ : state) {
+        const QPointF at(100 + step % 300, 80 + (step * 7) % 300);
+        QMouseEvent move(QEvent::MouseMove, at, surface.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(&surface, &move);
+        QCoreApplication::processEvents();
+        ++step;
+    }
+}
+BENCHMARK(BM_PointerMoveWithRubberBand)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

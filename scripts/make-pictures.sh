@@ -45,6 +45,14 @@ icon page1.png '#e8f0fb' -fill '#1d4e89' -font "$BOLD" -pointsize 17 -gravity ce
 icon page2.png '#e8f0fb' -stroke '#d62a2a' -strokewidth 2 -fill none -draw 'bezier 4,28 12,2 20,2 28,28'
 icon page3.png '#e8f0fb' -stroke '#1f7a3a' -strokewidth 2 -fill none -draw 'ellipse 16,16 12,8 0,360'
 icon page4.png '#e8f0fb' -fill '#7a2f8f' -font "$BOLD" -pointsize 13 -gravity center -annotate +0+0 'x²'
+# The coordinate window's tool strip shows these at half size: strokes are two or four pixels
+# wide on even positions, so that they stay sharp when halved.
+icon export.png '#1f9d55' -fill white -draw 'rectangle 6,4 25,17' -fill '#1f9d55' \
+     -draw 'polygon 8,16 13,9 17,13 20,10 24,16' -fill white -draw 'rectangle 14,18 17,21' \
+     -draw 'polygon 9,22 22,22 16,28 15,28'
+icon text.png '#c2462e' -fill white -font "$BOLD" -pointsize 24 -gravity center -annotate +0+0 'A'
+icon line.png '#d9822b' -stroke white -strokewidth 2 -draw 'line 8,24 24,8' -stroke none \
+     -fill white -draw 'rectangle 5,21 10,26' -draw 'rectangle 22,6 27,11'
 $C -size 500x2 gradient:'#1d4e89-#4f9bd9' PNG:strip.png
 $C -size 120x20 xc:none -font "$REG" -pointsize 12 -fill '#1d4e89' -gravity east -annotate +2+0 'ZETO V1.2' PNG:mark.png
 

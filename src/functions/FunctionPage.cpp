@@ -131,13 +131,13 @@ void FunctionPage::fsort_Click() {
     funchk_->setVisible(!kind->custom);
 }
 
+BgrColor FunctionPage::graphColor() const {
+    return tucolor_->color();
+}
+
 void FunctionPage::tucolor_Click() {
     auto chosen = shell().dialogs().chooseColor(shell().mainWidget(), tucolor_->qcolor());
     if (chosen) tucolor_->setColor(bgrFromColor(*chosen));
-}
-
-BgrColor FunctionPage::graphColor() const {
-    return tucolor_->color();
 }
 
 void FunctionPage::warn(const QString& text) {

@@ -28,7 +28,7 @@ class FunctionPage : public TabPage {
     void tucolor_Click();
     // "作图...": checks the domain and the base, then plots the selected kind.
     void Command2_Click();
-    // The graph colour.
+    // The colour of the swatch `tucolor`, in which graphs are drawn.
     BgrColor graphColor() const;
 
     // The hidden box `Txtscript` that carries each generated procedure.

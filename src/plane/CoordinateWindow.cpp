@@ -1,5 +1,6 @@
 #include "plane/CoordinateWindow.h"
 
+#include "plane/PlaneTools.h"
 #include "plane/SettingsWindow.h"
 #include "platform/ColorSwatch.h"
 #include "platform/DrawingSurface.h"
@@ -32,6 +33,8 @@ CoordinateWindow::CoordinateWindow(PlaneHost& host, const SettingsWindow& settin
     centreOnScreen(this);
     surface_->setBackColor(settings_.settings().backgroundColor);
     XY();
+
+    new PlaneTools(host, *this, settings_);
 }
 
 DrawingSurface& CoordinateWindow::surface() {

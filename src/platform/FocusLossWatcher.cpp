@@ -1,5 +1,6 @@
 #include "platform/FocusLossWatcher.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QTimer>
 #include <QWidget>
@@ -16,7 +17,7 @@ bool FocusLossWatcher::eventFilter(QObject* watched, QEvent* event) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         const bool windowLeft =
             reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
-        if (!windowLeft && !pending_ && !running_) {
+        if (!windowLeft && !pending_ && !running_ && !handingBack()) {
             pending_ = true;
             QTimer::singleShot(0, this, [this] {
                 pending_ = false;
@@ -30,6 +31,14 @@ bool FocusLossWatcher::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool FocusLossWatcher::handingBack() {
+    // Qt has already made the field that takes the focus the focus widget.
+    const QWidget* next = QApplication::focusWidget();
+    const auto* watcher =
+        next ? next->findChild<FocusLossWatcher*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    return watcher && watcher->running_;
 }
 
 }  // namespace zeto

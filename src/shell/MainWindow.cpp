@@ -298,6 +298,14 @@ void MainWindow::openHelp() {
     platform_.launcher.openDocument(files().path(Links::helpPage()));
 }
 
+BgrColor MainWindow::pointColor() const {
+    return functionPage_->graphColor();
+}
+
+void MainWindow::minimiseMainWindow() {
+    setWindowState((windowState() & ~Qt::WindowActive) | Qt::WindowMinimized);
+}
+
 void MainWindow::openWebPage() {
     platform_.launcher.openDocument(Links::webPage());
 }

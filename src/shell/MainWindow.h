@@ -62,6 +62,10 @@ class MainWindow : public QMainWindow, public Shell, public PlaneHost {
     void showSettings() override;
     QString previewCountText() const override;
 
+    // PlaneHost, besides what Shell shares with it
+    BgrColor pointColor() const override;
+    void minimiseMainWindow() override;
+
     CoordinateWindow& coordinateWindow();
     SettingsWindow& settingsWindow();
 

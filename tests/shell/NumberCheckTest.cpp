@@ -1,10 +1,14 @@
 #include "ShellFixture.h"
 
 #include "functions/FunctionPage.h"
+#include "plane/CoordinateWindow.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTabWidget>
+#include <QTest>
 
 using namespace zeto;
 using namespace zeto::test;
@@ -64,4 +68,47 @@ TEST_F(NumberCheckFixture, DomainAndFormulaFieldsAreNotChecked) {
     zy1->setText("abc");
     leave(zy1, xs1);
     EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+// Enter and Tab on the function page, with the coordinate window coming and going and a
+// second field without a number.
+TEST_F(NumberCheckFixture, EnterPlotsAtOnceTabChecksOnceAndNoMessageRepeats) {
+    auto* xs1 = find<QLineEdit>("XS1");
+    auto* xs3 = find<QLineEdit>("XS3");
+    const auto settle = [] {
+        for (int k = 0; k < 5; ++k) QCoreApplication::processEvents();
+    };
+    // Enter keeps the focus in XS3, so its check does not run before the plot.
+    QSignalSpy plots(find<QPushButton>("Command2"), &QPushButton::clicked);
+    xs3->setFocus(Qt::OtherFocusReason);
+    xs3->setText("2abc");
+    QTest::keyClick(xs3, Qt::Key_Return);
+    settle();
+    EXPECT_EQ(plots.count(), 1);
+    EXPECT_FALSE(dialogs.messageTexts().contains("请输入数字"));
+    xs3->setText("1");
+
+    dialogs.clear();
+    QApplication::setActiveWindow(mainWindow.get());
+    xs1->setFocus(Qt::OtherFocusReason);
+    xs1->clear();
+    QTest::keyClick(xs1, Qt::Key_Tab);
+    settle();
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{"请输入数字"});
+    EXPECT_TRUE(xs1->hasFocus() && xs1->text().isEmpty());
+
+    // The window losing the focus is no leaving of the field.
+    mainWindow->showPlane();
+    QApplication::setActiveWindow(&mainWindow->coordinateWindow());
+    settle();
+    QApplication::setActiveWindow(mainWindow.get());
+    settle();
+    EXPECT_EQ(dialogs.messages.size(), 1);
+
+    // The focus handed back must not start the check of the field it was taken from.
+    find<QLineEdit>("XS2")->setText("abc");
+    QTest::keyClick(xs1, Qt::Key_Tab);
+    settle();
+    EXPECT_EQ(dialogs.messages.size(), 2);
+    EXPECT_TRUE(xs1->hasFocus());
 }

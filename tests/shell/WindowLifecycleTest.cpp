@@ -1,5 +1,6 @@
 #include "ShellFixture.h"
 
+#include "functions/FunctionPage.h"
 #include "plane/CoordinateWindow.h"
 #include "plane/SettingsWindow.h"
 #include "platform/DrawingSurface.h"
@@ -7,7 +8,9 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 using namespace zeto;
 using namespace zeto::test;
@@ -112,4 +115,20 @@ TEST_F(ShellFixture, SettingsHelpButtonOpensTheHelpPage) {
     mainWindow->settingsWindow().findChild<QPushButton*>("Command2")->click();
     ASSERT_EQ(launcher.opened.size(), 1);
     EXPECT_TRUE(launcher.opened[0].endsWith("/help/index.htm"));
+}
+
+TEST_F(ShellFixture, PlaneToolsMarkInTheFunctionColourAndMinimiseTheMainWindow) {
+    mainWindow->show();
+    dialogs.colorAnswers.push_back(QColor(0, 0, 255));
+    mainWindow->findChild<FunctionPage*>()->tucolor_Click();
+    mainWindow->showPlane();
+    DrawingSurface& surface = mainWindow->coordinateWindow().surface();
+    const QPoint p = surface.toPixel(3, -2).toPoint();
+    QTest::mouseClick(&surface, Qt::RightButton, {}, p);
+    EXPECT_EQ(surface.image().pixel(p), qRgb(0, 0, 255));
+    EXPECT_FALSE(mainWindow->isMinimized());
+    mainWindow->coordinateWindow().findChild<QToolButton*>("Optext")->click();
+    QTest::mouseClick(&surface, Qt::LeftButton, {}, p);  // the text box is cancelled
+    EXPECT_EQ(dialogs.inputPrompts.size(), 1);
+    EXPECT_TRUE(mainWindow->isMinimized());
 }

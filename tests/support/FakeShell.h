@@ -54,6 +54,8 @@ class FakeShell : public Shell, public PlaneHost {
     void showSettings() override;
     QString previewCountText() const override;
     void openHelp() override { ++helpRequests; }
+    BgrColor pointColor() const override { return tucolor; }
+    void minimiseMainWindow() override { ++minimised; }
 
     CoordinateWindow& coordinateWindow();
     SettingsWindow& settingsWindow();
@@ -73,6 +75,8 @@ class FakeShell : public Shell, public PlaneHost {
     int sounds = 0;
     int yields = 0;
     int helpRequests = 0;
+    BgrColor tucolor = 0;
+    int minimised = 0;
     QPlainTextEdit scriptBox;
 
   private:

@@ -14,15 +14,18 @@ std::optional<QColor> ScriptedDialogs::chooseColor(QWidget*, const QColor& initi
     return answer;
 }
 
-QString ScriptedDialogs::saveFileName(QWidget*, const QString&, const QString&, const QString&) {
+QString ScriptedDialogs::saveFileName(QWidget*, const QString& title, const QString& filter,
+                                      const QString& defaultSuffix) {
+    fileQuestions.append(title + QLatin1Char('|') + filter + QLatin1Char('|') + defaultSuffix);
     if (fileAnswers.empty()) return QString();
     QString answer = fileAnswers.front();
     fileAnswers.pop_front();
     return answer;
 }
 
-QString ScriptedDialogs::inputText(QWidget*, const QString& prompt, const QString&) {
+QString ScriptedDialogs::inputText(QWidget*, const QString& prompt, const QString& title) {
     inputPrompts.append(prompt);
+    inputTitles.append(title);
     if (inputAnswers.empty()) return QString();
     QString answer = inputAnswers.front();
     inputAnswers.pop_front();
@@ -39,6 +42,8 @@ void ScriptedDialogs::clear() {
     messages.clear();
     colorDialogInitials.clear();
     inputPrompts.clear();
+    inputTitles.clear();
+    fileQuestions.clear();
 }
 
 }  // namespace zeto::test

@@ -31,6 +31,8 @@ class ScriptedDialogs : public Dialogs {
     std::deque<QString> fileAnswers;                 // empty queue: the dialog is cancelled
     std::deque<QString> inputAnswers;                // empty queue: the box is cancelled
     QStringList inputPrompts;
+    QStringList inputTitles;
+    QStringList fileQuestions;  // title, filter and default suffix of each, joined by '|'
 
     QStringList messageTexts() const;
     void clear();

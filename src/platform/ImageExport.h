@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QImage;
+
+namespace zeto {
+
+// Picture files written from the plane. The extension decides the format: .jpg and .jpeg
+// JPEG, .png PNG, anything else (no extension included) a Windows bitmap.
+QByteArray imageFormatFor(const QString& fileName);
+
+// A file name typed without any extension gets `suffix` ("jpg"), as the save dialog would
+// add it; names that already have one, and folder paths, are left as they are.
+QString withDefaultSuffix(const QString& fileName, const QString& suffix);
+
+// Writes the picture through a temporary file in the target's folder that is renamed into
+// place only once it is complete: a failure leaves no partial file and leaves a file of the
+// same name untouched. Missing folders are not created. False when anything failed.
+bool writeImageFile(const QImage& image, const QString& fileName);
+
+}  // namespace zeto
