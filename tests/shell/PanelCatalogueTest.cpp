@@ -26,8 +26,8 @@ struct Kind {
 
 }  // namespace
 
-// Every entry of the three kind lists, chosen as a user chooses it. Hidden fields and the
-// directrix check keep what they hold, and no caption reaches into its field.
+// Every entry of the three kind lists, chosen as a user chooses it. Hidden fields and check
+// boxes keep what they hold, and captions and fields shown do not overlap.
 TEST_F(ShellFixture, EveryKindConfiguresItsPanel) {
     const struct {
         const char* list;
@@ -80,13 +80,16 @@ TEST_F(ShellFixture, EveryKindConfiguresItsPanel) {
             SCOPED_TRACE(kind.item.toStdString());
             for (int k = 1; k <= 3; ++k)
                 find<QLineEdit>(qPrintable(panel.field + QString::number(k)))->setText("-7");
-            for (const QString& name : panel.others)
+            for (const QString& name : panel.others) {
                 if (auto* box = mainWindow->findChild<QCheckBox*>(name)) box->setChecked(true);
+                if (auto* field = mainWindow->findChild<QLineEdit*>(name)) field->setText("-7");
+            }
             list->setCurrentText(kind.item);
             emit list->activated(list->currentIndex());
 
             EXPECT_EQ(find<QLabel>(panel.formula)->text(), kind.formula);
             QStringList fields;
+            int right = -1;  // the right edge of the last field shown
             for (int k = 1; k <= 3; ++k) {
                 auto* caption = find<QLabel>(qPrintable(panel.caption + QString::number(k)));
                 auto* field = find<QLineEdit>(qPrintable(panel.field + QString::number(k)));
@@ -96,7 +99,9 @@ TEST_F(ShellFixture, EveryKindConfiguresItsPanel) {
                     EXPECT_EQ(field->text(), "-7") << k;
                 } else {
                     fields << caption->text();
+                    EXPECT_LT(right, caption->x()) << k;
                     EXPECT_LT(caption->geometry().right(), field->x()) << k;
+                    right = field->geometry().right();
                 }
             }
             EXPECT_EQ(fields.join(' '), kind.fields);
@@ -105,7 +110,9 @@ TEST_F(ShellFixture, EveryKindConfiguresItsPanel) {
                 auto* control = find<QWidget>(qPrintable(name));
                 if (!control->isHidden()) shown << name;
                 auto* box = qobject_cast<QCheckBox*>(control);
-                EXPECT_TRUE(!box || box->isChecked()) << name.toStdString();
+                auto* field = qobject_cast<QLineEdit*>(control);
+                EXPECT_TRUE((!box || box->isChecked()) && (!field || field->text() == "-7"))
+                    << name.toStdString();
             }
             EXPECT_EQ(shown.join(' '), kind.shown);
         }
