@@ -2,6 +2,7 @@
 
 #include "plane/CoordinateWindow.h"
 #include "plane/SettingsWindow.h"
+#include "platform/DrawingSurface.h"
 #include "shell/AboutWindow.h"
 #include "shell/Links.h"
 
@@ -68,7 +69,8 @@ TEST_F(ShellFixture, EngineReachesTheCallbackObject) {
 }
 
 // Each menu item and button, by the text the user reads on it (a tool button's tip), and
-// what it opens or starts; every request is made again on every use.
+// what it opens, starts or clears; every request is made again on every use. Clearing the
+// plane redraws it without showing its window.
 TEST_F(ShellFixture, MenuItemsAndButtonsDoTheirCommands) {
     const QString help = "open /help/index.htm";
     const QString calculator = "start /data/calc.kvt";
@@ -94,11 +96,17 @@ TEST_F(ShellFixture, MenuItemsAndButtonsDoTheirCommands) {
         {"Command7", "查看坐标", "plane"},
         {"Command9", "坐标设置", "settings"},
         {"Command10", "坐标设置", "settings"},
+        {"Command4", "清空坐标", "clear"},
+        {"Command6", "清空坐标", "clear"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         mainWindow = std::make_unique<MainWindow>(*platform);
         launcher = RecordingLauncher();
+        CoordinateWindow& plane = mainWindow->coordinateWindow();
+        const QPoint dot = plane.surface().toPixel(3, 3).toPoint();
+        const QRgb background = plane.surface().image().pixel(dot);
+        plane.DrawDot(3, 3, 0x0000FF);
         auto* action = mainWindow->findChild<QAction*>(c.name);
         auto* button = mainWindow->findChild<QAbstractButton*>(c.name);
         ASSERT_TRUE(action || button);
@@ -113,7 +121,8 @@ TEST_F(ShellFixture, MenuItemsAndButtonsDoTheirCommands) {
             effects << "open " + QString(document).remove(folder);
         for (const QString& program : launcher.started)
             effects << "start " + QString(program).remove(folder);
-        if (mainWindow->coordinateWindow().isVisible()) effects << "plane";
+        if (plane.surface().image().pixel(dot) == background) effects << "clear";
+        if (plane.isVisible()) effects << "plane";
         if (mainWindow->settingsWindow().isVisible()) effects << "settings";
         if (mainWindow->about() && mainWindow->about()->isVisible()) effects << "about";
         EXPECT_EQ(effects, QStringList{c.effect});

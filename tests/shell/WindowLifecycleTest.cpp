@@ -2,7 +2,6 @@
 
 #include "plane/CoordinateWindow.h"
 #include "plane/SettingsWindow.h"
-#include "platform/DrawingSurface.h"
 #include "shell/AboutWindow.h"
 
 #include <QAction>
@@ -13,31 +12,6 @@
 
 using namespace zeto;
 using namespace zeto::test;
-
-TEST_F(ShellFixture, ClearingThePlaneWorksWhileItsWindowIsHidden) {
-    DrawingSurface& surface = mainWindow->coordinateWindow().surface();
-    const QPoint centre = surface.toPixel(3, 3).toPoint();
-    const QRgb background = surface.image().pixel(centre);
-    mainWindow->coordinateWindow().DrawDot(3, 3, 0x0000FF);
-    EXPECT_NE(surface.image().pixel(centre), background);
-    find<QPushButton>("Command4")->click();
-    EXPECT_EQ(surface.image().pixel(centre), background);
-    EXPECT_TRUE(mainWindow->coordinateWindow().isHidden());
-    mainWindow->coordinateWindow().DrawDot(3, 3, 0x0000FF);
-    find<QPushButton>("Command6")->click();
-    EXPECT_EQ(surface.image().pixel(centre), background);
-}
-
-TEST_F(ShellFixture, HiddenPlaneKeepsItsDrawing) {
-    find<QPushButton>("Command7")->click();
-    DrawingSurface& surface = mainWindow->coordinateWindow().surface();
-    mainWindow->coordinateWindow().DrawDot(-2, 1, 0x00FF00);
-    const QImage before = surface.image();
-    mainWindow->coordinateWindow().close();
-    find<QPushButton>("Command7")->click();
-    EXPECT_TRUE(mainWindow->coordinateWindow().isVisible());
-    EXPECT_EQ(surface.image(), before);
-}
 
 // The close box asks every window to close; "退出ZETO" ends at once without asking. Either
 // way no window stays in view.
