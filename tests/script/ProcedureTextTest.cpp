@@ -13,8 +13,9 @@ QString text(const std::string& procedure) {
     return QString::fromStdString(procedure);
 }
 
-// The texts a calculation, a sequence term or sum, and a graph sample hand to the engine.
-// The formula letter is replaced inside names too, capital or not.
+// The texts a sequence term and a graph sample hand to the engine: the formula letter is
+// replaced inside names too, capital or not, and the second sample is x + 0.01 in double
+// precision. The pages' tests run the calculator's and the sums' texts.
 TEST(ProcedureText, TextsHandedToTheEngine) {
     // The second sample of a plot: -5 plus the single-precision step. Its float value is
     // -4.99476385116577148..., shown with 7 digits for Z and 15 for x + 0.01 in Z1.
@@ -23,12 +24,6 @@ TEST(ProcedureText, TextsHandedToTheEngine) {
         QString procedure;
         QString expected;
     } cases[] = {
-        // The expression goes in exactly as typed, blanks and all.
-        {text(ProcedureText::calculator("  ")), "Sub eq()\r\nZ=  \r\ncall OBJsc.SS(Z)\r\nEnd Sub"},
-        {text(ProcedureText::sequenceSum("N^2+N+2", 20)),
-         "Sub fc()\r\nZ=(20)^2+(20)+2\r\ncall OBJsc.slsum(Z)\r\nEnd Sub"},
-        {text(ProcedureText::sequenceTerm("sin(N)", 1)),
-         "Sub fc()\r\nZ=si(1)((1))\r\ncall OBJsc.sl(Z)\r\nEnd Sub"},
         {text(ProcedureText::sequenceTerm("2*n", 100)),
          "Sub fc()\r\nZ=2*(100)\r\ncall OBJsc.sl(Z)\r\nEnd Sub"},
         {text(ProcedureText::functionSample("X+1/X", -5.0f)),
@@ -39,7 +34,6 @@ TEST(ProcedureText, TextsHandedToTheEngine) {
          "Sub fc()\r\nZ=(-4.994764)\r\nZ1=(-4.98476385116577)\r\ncall OBJsc.fcf(Z,Z1)\r\nEnd Sub"},
         // Other letters, full-width ones included, stay as they are.
         {text(ProcedureText::substitute("ｘ+x·X", 'x', "2")), "ｘ+(2)·(2)"},
-        {text(ProcedureText::substitute("", 'n', "1")), ""},
         {ProcedureText::functionSample(QStringLiteral("数X"), 1.0f),
          "Sub fc()\r\nZ=数(1)\r\nZ1=数(1.01)\r\ncall OBJsc.fcf(Z,Z1)\r\nEnd Sub"},
     };
