@@ -28,38 +28,6 @@ class SequencePageTest : public CalcFixture {
     }
 };
 
-TEST_F(SequencePageTest, KindConfigurations) {
-    const struct {
-        QString kind;
-        const char* formula;
-        const char* second;  // nullptr: the user formula is shown instead
-    } cases[] = {{kGeometric, "An=a1q^n-1", "q="},
-                 {kCustom, "An=", nullptr},
-                 {kArithmetic, "An=a1+(n-1)d", "d="}};
-    const char* parameterRow[] = {"CLXS1", "LXS1", "CLXS2", "LXS2"};
-    for (const auto& c : cases) {
-        select(c.kind);
-        const bool custom = !c.second;
-        EXPECT_EQ(control<QLabel>("TXGS")->text(), QLatin1String(c.formula));
-        for (const char* name : parameterRow) EXPECT_EQ(control<QWidget>(name)->isHidden(), custom);
-        for (const char* name : {"Zdytxgs", "note2"})
-            EXPECT_EQ(control<QWidget>(name)->isHidden(), !custom);
-        EXPECT_TRUE(control<QLabel>("CLXS3")->isHidden() && field("LXS3")->isHidden());
-        if (custom) continue;
-        EXPECT_EQ(control<QLabel>("CLXS1")->text() + control<QLabel>("CLXS2")->text(),
-                  QLatin1String("a1=") + QLatin1String(c.second));
-        // Captions never reach into their fields, whatever the font.
-        for (int k = 0; k < 3; ++k)
-            EXPECT_LT(control<QWidget>(parameterRow[k])->geometry().right(),
-                      control<QWidget>(parameterRow[k + 1])->x());
-    }
-    // Hidden fields keep their texts.
-    EXPECT_EQ(field("LXS1")->text() + field("LXS2")->text() + field("Zdytxgs")->text(),
-              QStringLiteral("12N^2+N+2"));
-    sequences->selectKind(kGeometric);
-    EXPECT_EQ(control<QLabel>("TXGS")->text(), QStringLiteral("An=a1q^n-1"));
-}
-
 // A failing preview keeps the terms it listed before the failure.
 TEST_F(SequencePageTest, PreviewsListNumberedTermsOrReportTheDataSize) {
     const QString tooManyFormulaTerms = QString::number(SequencePage::kMostFormulaTerms + 1);

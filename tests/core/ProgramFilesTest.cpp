@@ -9,51 +9,35 @@
 
 using zeto::ProgramFiles;
 
-namespace {
-
-void touch(const QString& path) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-}
-
-}  // namespace
-
+// Names as the program writes them find the files whatever the letter case, the exact name
+// first; a missing file gives the plainly joined path, and a file where a folder is expected
+// is no match.
 TEST(ProgramFiles, FindsFilesWhateverTheLetterCase) {
     QTemporaryDir dir;
-    touch(dir.filePath("data/G.kvt"));
-    touch(dir.filePath("data/out.kvt"));
-    touch(dir.filePath("help/index.htm"));
-    ProgramFiles files(dir.path());
-    struct Row {
+    for (const char* file :
+         {"data/G.kvt", "data/out.kvt", "data/N.kvt", "data/n.kvt", "help/index.htm"}) {
+        QDir().mkpath(QFileInfo(dir.filePath(file)).path());
+        QFile f(dir.filePath(file));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << file;
+    }
+    const ProgramFiles files(dir.path());
+    const struct {
         const char* name;
         const char* found;
+        bool exists;
+    } cases[] = {
+        {"\\DATA\\G.kvt", "data/G.kvt", true},
+        {"\\data\\g.KVT", "data/G.kvt", true},
+        {"\\HELP\\Index.htm", "help/index.htm", true},
+        {"/data/out.kvt", "data/out.kvt", true},
+        {"\\data\\n.kvt", "data/n.kvt", true},
+        {"\\data\\N.kvt", "data/N.kvt", true},
+        {"\\data\\sl.kvt", "data/sl.kvt", false},
+        {"\\nothing\\here.kvt", "nothing/here.kvt", false},
+        {"\\data\\out.kvt\\inner", "data/out.kvt/inner", false},
     };
-    for (Row row :
-         {Row{"\\DATA\\G.kvt", "data/G.kvt"}, Row{"\\data\\g.KVT", "data/G.kvt"},
-          Row{"\\data\\out.kvt", "data/out.kvt"}, Row{"\\HELP\\Index.htm", "help/index.htm"},
-          Row{"/data/out.kvt", "data/out.kvt"}}) {
-        EXPECT_EQ(files.path(row.name), dir.filePath(row.found)) << row.name;
-        EXPECT_TRUE(files.exists(row.name)) << row.name;
+    for (const auto& c : cases) {
+        EXPECT_EQ(files.path(c.name), dir.filePath(c.found)) << c.name;
+        EXPECT_EQ(files.exists(c.name), c.exists) << c.name;
     }
-}
-
-TEST(ProgramFiles, MissingFilesGiveTheJoinedPathAndDoNotExist) {
-    QTemporaryDir dir;
-    touch(dir.filePath("data/out.kvt"));
-    ProgramFiles files(dir.path());
-    EXPECT_EQ(files.path("\\data\\sl.kvt"), dir.filePath("data/sl.kvt"));
-    EXPECT_FALSE(files.exists("\\data\\sl.kvt"));
-    EXPECT_FALSE(files.exists("\\nothing\\here.kvt"));
-    // A file where a folder is expected is not a match.
-    EXPECT_FALSE(files.exists("\\data\\out.kvt\\inner"));
-}
-
-TEST(ProgramFiles, ExactNameWinsOverOtherCases) {
-    QTemporaryDir dir;
-    touch(dir.filePath("data/N.kvt"));
-    touch(dir.filePath("data/n.kvt"));
-    ProgramFiles files(dir.path());
-    EXPECT_EQ(files.path("\\data\\n.kvt"), dir.filePath("data/n.kvt"));
-    EXPECT_EQ(files.path("\\data\\N.kvt"), dir.filePath("data/N.kvt"));
 }

@@ -17,52 +17,105 @@ using namespace zeto::test;
 
 namespace {
 
-QString visibleCaptions(MainWindow& mainWindow, const char* captionPrefix,
-                        const char* fieldPrefix) {
-    QStringList parts;
-    for (int k = 1; k <= 3; ++k) {
-        auto* caption =
-            mainWindow.findChild<QLabel*>(QStringLiteral("%1%2").arg(captionPrefix).arg(k));
-        auto* field =
-            mainWindow.findChild<QLineEdit*>(QStringLiteral("%1%2").arg(fieldPrefix).arg(k));
-        EXPECT_EQ(caption->isHidden(), field->isHidden()) << captionPrefix << k;
-        parts.append(field->isHidden() ? QStringLiteral("-") : caption->text());
-    }
-    return parts.join(QLatin1Char(' '));
-}
+struct Kind {
+    QString item;
+    QString formula;
+    QString fields;  // the captions of the three coefficient fields, "-" where hidden
+    QString shown;   // which of the panel's other controls show
+};
 
 }  // namespace
 
-TEST_F(ShellFixture, EveryFunctionKindConfiguresThePanel) {
-    struct Row {
-        QString item;
-        int funsort;
-        QString caption;
-        QString fields;
-        bool custom;
+// Every entry of the three kind lists, chosen as a user chooses it. Hidden fields and check
+// boxes keep what they hold, and captions and fields shown do not overlap.
+TEST_F(ShellFixture, EveryKindConfiguresItsPanel) {
+    const struct {
+        const char* list;
+        const char* formula;
+        const char* caption;
+        const char* field;
+        QStringList others;
+        std::vector<Kind> kinds;
+    } panels[] = {
+        {"fsort",
+         "JXS",
+         "CXS",
+         "XS",
+         {"zdyjxs", "note", "funchk"},
+         {{"一次函数", "Y=KX+B", "K= B= -", "funchk"},
+          {"二次函数", "Y=AX^2+BY+C", "A= B= C=", "funchk"},
+          {"对数函数", "Y=LOG(a)X", "a= - -", "funchk"},
+          {"指数函数", "Y=a^X", "a= - -", "funchk"},
+          {"幂函数", "Y=X^a", "a= - -", "funchk"},
+          {"正弦函数", "Y=Asin(wX+$)", "A= w= $=", "funchk"},
+          {"余弦函数", "Y=Acos(wX+$)", "A= w= $=", "funchk"},
+          {"正切函数", "Y=tg(X)", "- - -", "funchk"},
+          {"余切函数", "Y=ctg(X)", "- - -", "funchk"},
+          {"自定义函数", "Y=", "- - -", "zdyjxs note"}}},
+        {"qusort",
+         "QFC",
+         "CQXS",
+         "QXS",
+         {"quchk"},
+         {{"直线", "AX+BY+C=0", "A= B= C=", ""},
+          {"圆", "(X+a)^2+(Y+b)^2=r^2", "a= b= r=", ""},
+          {"椭圆", "(X/a)^2+(Y/b)^2=1", "a= b= -", "quchk"},
+          {"双曲线1", "(X/a)^2-(Y/b)^2=1", "a= b= -", "quchk"},
+          {"双曲线2", "(Y/a)^2-(X/b)^2=1", "a= b= -", "quchk"},
+          {"抛物线1", "Y^2=2pX", "P= - -", "quchk"},
+          {"抛物线2", "X^2=2pY", "P= - -", "quchk"},
+          {"直线", "AX+BY+C=0", "A= B= C=", ""}}},
+        {"slsort",
+         "TXGS",
+         "CLXS",
+         "LXS",
+         {"Zdytxgs", "note2"},
+         {{"等比数列", "An=a1q^n-1", "a1= q= -", ""},
+          {"自定义数列", "An=", "- - -", "Zdytxgs note2"},
+          {"等差数列", "An=a1+(n-1)d", "a1= d= -", ""}}},
     };
-    const Row rows[] = {
-        {"一次函数", 1, "Y=KX+B", "K= B= -", false},
-        {"二次函数", 2, "Y=AX^2+BY+C", "A= B= C=", false},
-        {"对数函数", 3, "Y=LOG(a)X", "a= - -", false},
-        {"指数函数", 4, "Y=a^X", "a= - -", false},
-        {"幂函数", 5, "Y=X^a", "a= - -", false},
-        {"正弦函数", 6, "Y=Asin(wX+$)", "A= w= $=", false},
-        {"余弦函数", 7, "Y=Acos(wX+$)", "A= w= $=", false},
-        {"正切函数", 8, "Y=tg(X)", "- - -", false},
-        {"余切函数", 9, "Y=ctg(X)", "- - -", false},
-        {"自定义函数", 10, "Y=", "- - -", true},
-    };
-    auto* page = mainWindow->findChild<FunctionPage*>();
-    ASSERT_NE(page, nullptr);
-    for (const Row& row : rows) {
-        page->selectKind(row.item);
-        EXPECT_EQ(mainWindow->shared().funsort, row.funsort) << row.item.toStdString();
-        EXPECT_EQ(find<QLabel>("JXS")->text(), row.caption);
-        EXPECT_EQ(visibleCaptions(*mainWindow, "CXS", "XS"), row.fields) << row.item.toStdString();
-        EXPECT_EQ(!find<QLineEdit>("zdyjxs")->isHidden(), row.custom);
-        EXPECT_EQ(!find<QLabel>("note")->isHidden(), row.custom);
-        EXPECT_EQ(find<QCheckBox>("funchk")->isHidden(), row.custom);
+    for (const auto& panel : panels) {
+        auto* list = find<QComboBox>(panel.list);
+        for (const Kind& kind : panel.kinds) {
+            SCOPED_TRACE(kind.item.toStdString());
+            for (int k = 1; k <= 3; ++k)
+                find<QLineEdit>(qPrintable(panel.field + QString::number(k)))->setText("-7");
+            for (const QString& name : panel.others) {
+                if (auto* box = mainWindow->findChild<QCheckBox*>(name)) box->setChecked(true);
+                if (auto* field = mainWindow->findChild<QLineEdit*>(name)) field->setText("-7");
+            }
+            list->setCurrentText(kind.item);
+            emit list->activated(list->currentIndex());
+
+            EXPECT_EQ(find<QLabel>(panel.formula)->text(), kind.formula);
+            QStringList fields;
+            int right = -1;  // the right edge of the last field shown
+            for (int k = 1; k <= 3; ++k) {
+                auto* caption = find<QLabel>(qPrintable(panel.caption + QString::number(k)));
+                auto* field = find<QLineEdit>(qPrintable(panel.field + QString::number(k)));
+                EXPECT_EQ(caption->isHidden(), field->isHidden()) << k;
+                if (field->isHidden()) {
+                    fields << "-";
+                    EXPECT_EQ(field->text(), "-7") << k;
+                } else {
+                    fields << caption->text();
+                    EXPECT_LT(right, caption->x()) << k;
+                    EXPECT_LT(caption->geometry().right(), field->x()) << k;
+                    right = field->geometry().right();
+                }
+            }
+            EXPECT_EQ(fields.join(' '), kind.fields);
+            QStringList shown;
+            for (const QString& name : panel.others) {
+                auto* control = find<QWidget>(qPrintable(name));
+                if (!control->isHidden()) shown << name;
+                auto* box = qobject_cast<QCheckBox*>(control);
+                auto* field = qobject_cast<QLineEdit*>(control);
+                EXPECT_TRUE((!box || box->isChecked()) && (!field || field->text() == "-7"))
+                    << name.toStdString();
+            }
+            EXPECT_EQ(shown.join(' '), kind.shown);
+        }
     }
 }
 
@@ -82,51 +135,6 @@ TEST_F(ShellFixture, LogarithmKindWritesItsDefaultsEveryTime) {
     page->selectKind("对数函数");
     EXPECT_EQ(zy1->text(), "0.01");
     EXPECT_EQ(xs1->text(), "10");
-}
-
-TEST_F(ShellFixture, HiddenFieldsKeepWhatWasTyped) {
-    auto* page = mainWindow->findChild<FunctionPage*>();
-    page->selectKind("二次函数");
-    find<QLineEdit>("XS3")->setText("-7");
-    page->selectKind("正切函数");
-    page->selectKind("二次函数");
-    EXPECT_EQ(find<QLineEdit>("XS3")->text(), "-7");
-}
-
-TEST_F(ShellFixture, EveryCurveConfiguresThePanel) {
-    struct Row {
-        QString item;
-        QString caption;
-        QString fields;
-        bool directrix;
-    };
-    const Row rows[] = {
-        {"直线", "AX+BY+C=0", "A= B= C=", false},
-        {"圆", "(X+a)^2+(Y+b)^2=r^2", "a= b= r=", false},
-        {"椭圆", "(X/a)^2+(Y/b)^2=1", "a= b= -", true},
-        {"双曲线1", "(X/a)^2-(Y/b)^2=1", "a= b= -", true},
-        {"双曲线2", "(Y/a)^2-(X/b)^2=1", "a= b= -", true},
-        {"抛物线1", "Y^2=2pX", "P= - -", true},
-        {"抛物线2", "X^2=2pY", "P= - -", true},
-    };
-    auto* page = mainWindow->findChild<CurvePage*>();
-    ASSERT_NE(page, nullptr);
-    for (const Row& row : rows) {
-        page->selectKind(row.item);
-        EXPECT_EQ(find<QLabel>("QFC")->text(), row.caption);
-        EXPECT_EQ(visibleCaptions(*mainWindow, "CQXS", "QXS"), row.fields)
-            << row.item.toStdString();
-        EXPECT_EQ(!find<QCheckBox>("quchk")->isHidden(), row.directrix);
-    }
-}
-
-TEST_F(ShellFixture, DirectrixCheckKeepsItsStateWhileHidden) {
-    auto* page = mainWindow->findChild<CurvePage*>();
-    page->selectKind("椭圆");
-    find<QCheckBox>("quchk")->setChecked(true);
-    page->selectKind("直线");
-    EXPECT_TRUE(find<QCheckBox>("quchk")->isHidden());
-    EXPECT_TRUE(find<QCheckBox>("quchk")->isChecked());
 }
 
 TEST_F(ShellFixture, ColourSwatchesOpenOnTheirColourAndIgnoreCancel) {

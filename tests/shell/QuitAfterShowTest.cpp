@@ -57,10 +57,6 @@ TEST(QuitAfterShow, NamesEveryFileTheProgramCannotUse) {
     }
 }
 
-TEST(QuitAfterShow, FolderNextToTheProgramIsComplete) {
-    EXPECT_EQ(QuitAfterShow::problems(ProgramFiles()), QStringList());
-}
-
 TEST(QuitAfterShow, OnlyTheExactOptionAfterTheProgramNameAsksForIt) {
     struct Row {
         QStringList arguments;

@@ -6,7 +6,9 @@
 #include "platform/DrawingSurface.h"
 #include "shell/AboutWindow.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -15,73 +17,34 @@
 using namespace zeto;
 using namespace zeto::test;
 
-TEST_F(ShellFixture, NavigationButtonsShowThePlaneWindows) {
-    find<QPushButton>("Command3")->click();
-    EXPECT_TRUE(mainWindow->coordinateWindow().isVisible());
-    mainWindow->coordinateWindow().close();
-    EXPECT_TRUE(mainWindow->coordinateWindow().isHidden());
-    find<QPushButton>("Command10")->click();
-    EXPECT_TRUE(mainWindow->settingsWindow().isVisible());
-}
-
-TEST_F(ShellFixture, ClearingThePlaneWorksWhileItsWindowIsHidden) {
-    DrawingSurface& surface = mainWindow->coordinateWindow().surface();
-    const QPoint centre = surface.toPixel(3, 3).toPoint();
-    const QRgb background = surface.image().pixel(centre);
-    mainWindow->coordinateWindow().DrawDot(3, 3, 0x0000FF);
-    EXPECT_NE(surface.image().pixel(centre), background);
-    find<QPushButton>("Command4")->click();
-    EXPECT_EQ(surface.image().pixel(centre), background);
-    EXPECT_TRUE(mainWindow->coordinateWindow().isHidden());
-    mainWindow->coordinateWindow().DrawDot(3, 3, 0x0000FF);
-    find<QPushButton>("Command6")->click();
-    EXPECT_EQ(surface.image().pixel(centre), background);
-}
-
-TEST_F(ShellFixture, HiddenPlaneKeepsItsDrawing) {
-    find<QPushButton>("Command7")->click();
-    DrawingSurface& surface = mainWindow->coordinateWindow().surface();
-    mainWindow->coordinateWindow().DrawDot(-2, 1, 0x00FF00);
-    const QImage before = surface.image();
-    mainWindow->coordinateWindow().close();
-    find<QPushButton>("Command7")->click();
-    EXPECT_TRUE(mainWindow->coordinateWindow().isVisible());
-    EXPECT_EQ(surface.image(), before);
-}
-
-TEST_F(ShellFixture, ClosingTheMainWindowClosesEverything) {
-    mainWindow->show();
-    mainWindow->showPlane();
-    mainWindow->showSettings();
-    mainWindow->showAbout();
-    ASSERT_TRUE(mainWindow->coordinateWindow().isVisible() &&
-                mainWindow->settingsWindow().isVisible());
-    mainWindow->close();
-    EXPECT_TRUE(mainWindow->shared().EXITZETO);
-    EXPECT_FALSE(mainWindow->coordinateWindow().isVisible());
-    EXPECT_FALSE(mainWindow->settingsWindow().isVisible());
-    EXPECT_FALSE(mainWindow->isVisible());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(mainWindow->about(), nullptr);
-}
-
-TEST_F(ShellFixture, ExitMenuEndsAtOnceWithoutCloseRequests) {
-    mainWindow->show();
-    mainWindow->showPlane();
-    mainWindow->exitNow();
-    EXPECT_TRUE(mainWindow->shared().EXITZETO);
-    EXPECT_FALSE(mainWindow->isVisible());
-    EXPECT_FALSE(mainWindow->coordinateWindow().isVisible());
+// The close box asks every window to close; "退出ZETO" ends at once without asking. Either
+// way no window stays in view.
+TEST_F(ShellFixture, EndingTheProgramLeavesNoWindowInView) {
+    for (bool menu : {false, true}) {
+        SCOPED_TRACE(menu ? "退出ZETO" : "close box");
+        mainWindow = std::make_unique<MainWindow>(*platform);
+        mainWindow->show();
+        mainWindow->showPlane();
+        mainWindow->showSettings();
+        mainWindow->showAbout();
+        QPointer<AboutWindow> about = mainWindow->about();
+        if (menu)
+            find<QAction>("EXIT")->trigger();
+        else
+            mainWindow->close();
+        EXPECT_TRUE(mainWindow->shared().EXITZETO);
+        for (QWidget* window : {static_cast<QWidget*>(mainWindow.get()),
+                                static_cast<QWidget*>(&mainWindow->coordinateWindow()),
+                                static_cast<QWidget*>(&mainWindow->settingsWindow())})
+            EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
+        EXPECT_FALSE(about && about->isVisible());
+    }
 }
 
 TEST_F(ShellFixture, AboutWindowIsCreatedAnewAfterOk) {
     mainWindow->showAbout();
     AboutWindow* first = mainWindow->about();
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->objectName(), "frmAbout");
-    EXPECT_EQ(first->windowTitle(), "关于ZETO");
-    EXPECT_EQ(first->findChild<QLabel*>("lblTitle")->text(), "名称:ZETO");
-    EXPECT_EQ(first->findChild<QLabel*>("Label5")->text(), "版本:V1.2 ");
     mainWindow->showAbout();
     EXPECT_EQ(mainWindow->about(), first);  // already there: only brought forward
     first->findChild<QPushButton*>("cmdOK")->click();
@@ -109,12 +72,6 @@ TEST_F(ShellFixture, ClosingDuringALongTaskStopsItCleanly) {
     // Nothing was destroyed under the task's feet.
     mainWindow->setStatus("就绪");
     mainWindow->stopLamp();
-}
-
-TEST_F(ShellFixture, SettingsHelpButtonOpensTheHelpPage) {
-    mainWindow->settingsWindow().findChild<QPushButton*>("Command2")->click();
-    ASSERT_EQ(launcher.opened.size(), 1);
-    EXPECT_TRUE(launcher.opened[0].endsWith("/help/index.htm"));
 }
 
 TEST_F(ShellFixture, PlaneToolsMarkInTheFunctionColourAndMinimiseTheMainWindow) {
