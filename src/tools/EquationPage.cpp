@@ -229,9 +229,9 @@ void EquationPage::clearResults() {
 }
 
 void EquationPage::showRoot(RootRow& row, const std::optional<ExactRoot>& exact,
-                            const std::optional<double>& value) {
+                            const std::string& value) {
     clearRow(row);
-    if (value) row.value->setText(numberText(*value));
+    row.value->setText(QString::fromStdString(value));
     if (!exact) return;
     const ExactRoot& root = *exact;
     const bool radical = root.hasRadical();
@@ -273,14 +273,14 @@ void EquationPage::Command11_Click() {
         case QuadraticSolution::Kind::Roots:
             break;
     }
-    Radical simplified;
-    if (const std::optional<double> radicand = solver.radicand()) {
-        const std::optional<Radical> result = mysqr(shell(), *radicand);
+    WholeRadical simplified;
+    if (const std::optional<mpz_class> radicand = solver.radicand()) {
+        const std::optional<WholeRadical> result = mysqr(shell(), *radicand);
         if (!result) return;
         simplified = *result;
     }
     const QuadraticSolution solution = solver.solve(simplified);
-    shell().shared().Chu = static_cast<double>(solution.Chu);
+    shell().shared().Chu = solution.Chu;
     showRoot(rows_[0], solution.exact1, solution.x1);
     showRoot(rows_[1], solution.exact2, solution.x2);
     shell().soundout();

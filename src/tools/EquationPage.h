@@ -4,6 +4,7 @@
 #include "tools/core/ExactRoots.h"
 
 #include <optional>
+#include <string>
 
 class QLabel;
 class QLineEdit;
@@ -57,8 +58,7 @@ class EquationPage : public TabPage {
     void buildInputFrame();
     void buildResultFrame();
     RootRow buildRow(QWidget* frame, const RowNames& names, const QString& sign, int top);
-    void showRoot(RootRow& row, const std::optional<ExactRoot>& exact,
-                  const std::optional<double>& value);
+    void showRoot(RootRow& row, const std::optional<ExactRoot>& exact, const std::string& value);
     // Places a row's parts for what it shows now.
     void layoutRow(RootRow& row);
     void clearRow(RootRow& row);

@@ -13,5 +13,7 @@ class Shell;
 // variables sqrm and sqrn, and ends with "就绪" and the completion sound. Returns nothing,
 // having touched nothing more, when the program started closing during the pending events.
 std::optional<Radical> mysqr(Shell& shell, double value);
+// The same for a whole number of any size, as the equation page's discriminants are.
+std::optional<WholeRadical> mysqr(Shell& shell, const mpz_class& value);
 
 }  // namespace zeto

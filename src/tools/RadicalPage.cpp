@@ -8,6 +8,7 @@
 #include "shell/Shell.h"
 #include "tools/LabelFit.h"
 #include "tools/Mysqr.h"
+#include "tools/core/QuadraticNumber.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -137,7 +138,7 @@ void RadicalPage::Command1_Click() {
         shell().soundout();
         return;
     }
-    jqz_->setText(numberText(std::sqrt(value)));
+    jqz_->setText(QString::fromStdString(QuadraticNumber::squareRootOf(value).text()));
     const std::optional<Radical> result = mysqr(shell(), value);
     if (!result) return;
     showResultTexts(numberText(result->m), numberText(result->r));

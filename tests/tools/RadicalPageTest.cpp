@@ -62,6 +62,7 @@ TEST_F(RadicalPageTest, ShowsSimplestForms) {
     } cases[] = {
         {"72", "6√2 = 8.48528137423857"},
         {"8", "2√2 = 2.82842712474619"},
+        {"18", "3√2 = 4.24264068711929"},  // the root itself rounded, not its nearest double
         {"2", "√2 = 1.4142135623731"},
         {"16", "4 = 4"},
         {"1", "1 = 1"},

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <string>
 
 namespace zeto {
 namespace {
@@ -136,16 +137,23 @@ bool isNumeric(const QString& text) {
 SignificantDigits significantDigits(double value, int precision) {
     SignificantDigits decimal;
     if (value == 0 || !std::isfinite(value)) return decimal;
-    // printf rounds the exact binary value in the current rounding mode, which is to nearest
-    // with ties to even.
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, std::fabs(value));
-    const char* p = buffer;
-    for (; *p != 'e'; ++p)
-        if (isDigit(*p)) decimal.digits += *p;
-    decimal.exponent = std::atoi(p + 1);
-    decimal.digits.erase(decimal.digits.find_last_not_of('0') + 1);
     decimal.negative = value < 0;
+    const double size = std::fabs(value);
+    if (size == std::floor(size) && size < std::pow(10.0, precision)) {
+        // A whole number of no more digits than asked for: its digits need no rounding.
+        decimal.digits = std::to_string(static_cast<long long>(size));
+        decimal.exponent = static_cast<int>(decimal.digits.size()) - 1;
+    } else {
+        // printf rounds the exact binary value in the current rounding mode, which is to
+        // nearest with ties to even.
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, size);
+        const char* p = buffer;
+        for (; *p != 'e'; ++p)
+            if (isDigit(*p)) decimal.digits += *p;
+        decimal.exponent = std::atoi(p + 1);
+    }
+    decimal.digits.erase(decimal.digits.find_last_not_of('0') + 1);
     return decimal;
 }
 
