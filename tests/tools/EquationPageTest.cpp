@@ -87,6 +87,13 @@ class EquationPageTest : public ::testing::Test {
         for (const char* name : {r.strokes[0], r.fraction})
             if (shown(name)) formEnd = std::max(formEnd, child(name)->geometry().right());
         EXPECT_LT(formEnd, child(k == 0 ? "Label20" : "Label21")->x()) << k;
+        // Nor does it grow back into "X1=".
+        const auto* name = page.findChild<QLabel*>(k == 0 ? "Label16" : "Label17");
+        for (const char* part : {r.h, r.fm}) {
+            if (!text(part).isEmpty()) {
+                EXPECT_GT(child(part)->x(), name->geometry().right()) << part;
+            }
+        }
     }
 
     void expectEmptyResult() {
@@ -130,6 +137,11 @@ const Case kCases[] = {
     // Many decimals next to large coefficients.
     {"0.000000003", "-1.2", "120000000", "200000000 = 200000000", "200000000 = 200000000"},
     {"-0.000000003", "1.8", "-270000000", "300000000 = 300000000", "300000000 = 300000000"},
+    {"0.000000001", "-2", "999999999", "1000000000+10000√10 = 1000031622.7766",
+     "1000000000-10000√10 = 999968377.223398"},
+    // The common factor 7 goes before the discriminant is formed.
+    {"7", "98000000", "7", "-7000000+√48999999999999 = -7.14285714285718E-08",
+     "-7000000-√48999999999999 = -13999999.9999999"},
     // A root halfway between two 15-digit decimals goes to the even one.
     {"2", "-200000000000001", "0", "(200000000000001)/2 = 100000000000000", "0 = 0"},
     {"2", "-200000000000003", "0", "(200000000000003)/2 = 100000000000002", "0 = 0"},
