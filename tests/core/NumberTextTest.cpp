@@ -87,24 +87,8 @@ TEST(NumberText, TextFormOfDoubles) {
     };
     for (const Row& row : rows) EXPECT_EQ(formatNumber(row.value), row.text) << row.value;
     EXPECT_EQ(numberText(0.1 + 0.2), QStringLiteral("0.3"));
-}
-
-TEST(NumberText, TextFormOfSignificantDigits) {
-    const struct {
-        SignificantDigits decimal;
-        const char* text;
-    } rows[] = {
-        {{false, "", 7}, "0"},
-        {{true, "5", -1}, "-0.5"},
-        {{false, "12", 5}, "120000"},
-        {{false, "123456789012345", 14}, "123456789012345"},
-        {{false, "1", 15}, "1E+15"},
-        {{true, "24142135623731", 0}, "-2.4142135623731"},
-        {{false, "714285714285718", -8}, "7.14285714285718E-08"},
-        {{false, "1", 600}, "1E+600"},
-        {{false, "1", -4}, "0.0001"},
-    };
-    for (const auto& row : rows) EXPECT_EQ(formatDigits(row.decimal, 15), row.text) << row.text;
+    // Decimals the program works out exactly use the same text form, beyond doubles too.
+    EXPECT_EQ(formatDigits({true, "714285714285718", -608}, 15), "-7.14285714285718E-608");
 }
 
 TEST(NumberText, TextFormOfSingles) {
