@@ -62,7 +62,8 @@ QuadraticNumber::QuadraticNumber(mpz_class p, int sign, mpz_class radicand, mpz_
 QuadraticNumber QuadraticNumber::squareRootOf(double value) {
     const SignificantDigits decimal = significantDigits(value, 15);
     if (decimal.digits.empty() || decimal.negative) return {0, 0, 0, 1};
-    // value = digits * 10^e, so sqrt(value) = sqrt(digits * 10^|e|) / 10^(|e| or 0).
+    // value = digits * 10^e, so sqrt(value) = sqrt(digits * 10^e) for e >= 0 and
+    // sqrt(digits * 10^-e) / 10^-e for e < 0.
     const long e = decimal.exponent - static_cast<long>(decimal.digits.size()) + 1;
     const mpz_class scale = powerOfTen(static_cast<unsigned long>(std::labs(e)));
     return {0, 1, mpz_class(decimal.digits) * scale, e < 0 ? scale : mpz_class(1)};
