@@ -12,18 +12,26 @@ int signOf(const mpz_class& v) {
     return sgn(v) > 0 ? 1 : sgn(v) < 0 ? -1 : 0;
 }
 
-// 10^exponent; the powers a 15-digit rounding of everyday roots needs are made once.
-mpz_class powerOfTen(unsigned long exponent) {
+// The powers of ten that the rounding of everyday numbers needs, made once.
+const std::array<mpz_class, 64>& smallPowersOfTen() {
     static const auto kPowers = [] {
         std::array<mpz_class, 64> powers;
         powers[0] = 1;
         for (size_t k = 1; k < powers.size(); ++k) powers[k] = powers[k - 1] * 10;
         return powers;
     }();
-    if (exponent < kPowers.size()) return kPowers[exponent];
+    return kPowers;
+}
+
+void multiplyByPowerOfTen(mpz_class& v, unsigned long exponent) {
+    const std::array<mpz_class, 64>& small = smallPowersOfTen();
+    if (exponent < small.size()) {
+        v *= small[exponent];
+        return;
+    }
     mpz_class power;
     mpz_ui_pow_ui(power.get_mpz_t(), 10, exponent);
-    return power;
+    v *= power;
 }
 
 // log2 |v| for v != 0, with the exponent kept apart so that no size overflows.
@@ -65,7 +73,8 @@ QuadraticNumber QuadraticNumber::squareRootOf(double value) {
     // value = digits * 10^e, so sqrt(value) = sqrt(digits * 10^e) for e >= 0 and
     // sqrt(digits * 10^-e) / 10^-e for e < 0.
     const long e = decimal.exponent - static_cast<long>(decimal.digits.size()) + 1;
-    const mpz_class scale = powerOfTen(static_cast<unsigned long>(std::labs(e)));
+    mpz_class scale = 1;
+    multiplyByPowerOfTen(scale, static_cast<unsigned long>(std::labs(e)));
     return {0, 1, mpz_class(decimal.digits) * scale, e < 0 ? scale : mpz_class(1)};
 }
 
@@ -99,33 +108,42 @@ long QuadraticNumber::decimalExponentEstimate() const {
 // floor((P - sqrt(N)) / Q) = floor((P - s - 1) / Q), because P - sqrt(N) lies strictly
 // between P - s - 1 and P - s. So whole numbers alone give every digit exactly.
 mpz_class QuadraticNumber::doubledFloor(long t, bool& exact) const {
-    mpz_class p = 2 * p_;
-    mpz_class n = 4 * radicand_;
+    mpz_class numerator = p_;
+    numerator <<= 1;
     mpz_class q = q_;
-    if (t >= 0) {
-        const mpz_class scale = powerOfTen(static_cast<unsigned long>(t));
-        p *= scale;
-        n *= scale * scale;
-    } else {
-        q *= powerOfTen(static_cast<unsigned long>(-t));
+    if (t >= 0)
+        multiplyByPowerOfTen(numerator, static_cast<unsigned long>(t));
+    else
+        multiplyByPowerOfTen(q, static_cast<unsigned long>(-t));
+    if (sign_ != 0) {
+        mpz_class root = radicand_;
+        root <<= 2;
+        if (t >= 0) multiplyByPowerOfTen(root, 2 * static_cast<unsigned long>(t));
+        mpz_sqrt(root.get_mpz_t(), root.get_mpz_t());
+        if (sign_ > 0) {
+            numerator += root;
+        } else {
+            numerator -= root;
+            numerator -= 1;
+        }
     }
-    mpz_class numerator = p;
-    if (sign_ > 0) numerator += sqrt(n);
-    if (sign_ < 0) numerator -= sqrt(n) + 1;
     mpz_class quotient;
     mpz_class remainder;
     mpz_fdiv_qr(quotient.get_mpz_t(), remainder.get_mpz_t(), numerator.get_mpz_t(), q.get_mpz_t());
     exact = sign_ == 0 && remainder == 0;
-    if (valueSign_ >= 0) return quotient;
-    // floor(-y) = -ceil(y).
-    return -(quotient + (exact ? 0 : 1));
+    if (valueSign_ < 0) {
+        // floor(-y) = -ceil(y).
+        if (!exact) quotient += 1;
+        mpz_neg(quotient.get_mpz_t(), quotient.get_mpz_t());
+    }
+    return quotient;
 }
 
 SignificantDigits QuadraticNumber::rounded(int precision) const {
     SignificantDigits decimal;
     if (valueSign_ == 0) return decimal;
-    const mpz_class lowest = powerOfTen(static_cast<unsigned long>(precision - 1));
-    const mpz_class highest = lowest * 10;
+    const mpz_class& lowest = smallPowersOfTen().at(static_cast<size_t>(precision - 1));
+    const mpz_class& highest = smallPowersOfTen().at(static_cast<size_t>(precision));
     // Scale so that the whole part of |value| * 10^t has exactly `precision` digits; the
     // estimate is off by at most one.
     long t = precision - 1 - decimalExponentEstimate();

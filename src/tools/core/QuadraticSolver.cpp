@@ -13,6 +13,7 @@ using Kind = QuadraticSolution::Kind;
 // Every part of a displayed root stays below this.
 const mpz_class kDisplayLimit("1000000000000000");
 const mpz_class kDisplayLimitCubed = kDisplayLimit * kDisplayLimit * kDisplayLimit;
+const mpz_class kHalfDisplayLimit = kDisplayLimit / 2;
 
 }  // namespace
 
@@ -43,6 +44,11 @@ QuadraticSolver::QuadraticSolver(double a, double b, double c) {
 bool QuadraticSolver::mightFit() const {
     const mpz_class& A = whole_[0];
     const mpz_class& B = whole_[1];
+    // Parts that fit as they stand need no common divisor worked out.
+    if (mpz_cmpabs(B.get_mpz_t(), kDisplayLimit.get_mpz_t()) < 0 &&
+        mpz_cmpabs(A.get_mpz_t(), kHalfDisplayLimit.get_mpz_t()) < 0 &&
+        discriminant_ < kDisplayLimitCubed)
+        return true;
     const mpz_class twoA = 2 * A;
     const mpz_class g = gcd(B, twoA);
     const mpz_class scaledLimit = kDisplayLimit * g;
