@@ -28,6 +28,9 @@ namespace {
 constexpr int kRowSpacing = 480;
 // Least room in pixels between a root's exact form and the "=" after it.
 constexpr int kGap = 4;
+// A root too wide for the frame is written smaller, down to this size.
+constexpr qreal kSmallestPointSize = 5;
+constexpr qreal kPointSizeStep = 0.5;
 
 // The first root's design, in twips within the result frame.
 struct Box {
@@ -151,12 +154,8 @@ EquationPage::RootRow EquationPage::buildRow(QWidget* frame, const RowNames& nam
     row.fm->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     row.value = makeLabel(frame, names.value);
 
-    // The numerator's parts share one baseline, level with the foot of the radical sign and
-    // just under its bar, as one writes it by hand.
+    setRowFont(row, frame->font());
     const int baseline = twipsToPixels(kHook.y2) + 1;
-    for (QLabel* part : {row.h, row.sign, row.m, row.n})
-        part->setContentsMargins(0, baseline - twipsToPixels(kH.top) - part->fontMetrics().ascent(),
-                                 0, 0);
     dropToEqualsLine_ = centredBaseline(row.equals, kEquals.at(0)) - baseline;
 
     row.hook = makeLine(frame, names.hook);
@@ -166,18 +165,45 @@ EquationPage::RootRow EquationPage::buildRow(QWidget* frame, const RowNames& nam
     return row;
 }
 
+void EquationPage::setRowFont(RootRow& row, const QFont& font) {
+    for (QLabel* label : {row.h, row.sign, row.m, row.n, row.fm, row.equals, row.value})
+        label->setFont(font);
+    // The numerator's parts share one baseline, level with the foot of the radical sign and
+    // just under its bar, as one writes it by hand.
+    const int baseline = twipsToPixels(kHook.y2) + 1;
+    for (QLabel* part : {row.h, row.sign, row.m, row.n})
+        part->setContentsMargins(0, baseline - twipsToPixels(kH.top) - part->fontMetrics().ascent(),
+                                 0, 0);
+}
+
 void EquationPage::layoutRow(RootRow& row) {
+    placeRow(row, 0);
+    // A long root grows to the left into "X1=": then it starts where the design starts it
+    // and runs on to the right instead.
+    const int designLeft = twipsToPixels(kH.left);
+    int left = designLeft;
+    for (QLabel* part : {row.h, row.fm})
+        if (!part->text().isEmpty()) left = std::min(left, part->x());
+    if (left < designLeft) placeRow(row, designLeft - left);
+}
+
+void EquationPage::placeRow(RootRow& row, int along) {
     const int top = row.top;
     const bool radical = !row.n->text().isEmpty();
     const bool fraction = !row.fm->text().isEmpty();
     // A root without a fraction bar is written on the line of "=".
-    const QPoint down(0, fraction ? 0 : dropToEqualsLine_);
-    // Without a coefficient before the radical, h and the sign close up to it.
-    const int closeUp = radical && row.m->text().isEmpty() ? twipsToPixels(kM.width) : 0;
+    const QPoint down(along, fraction ? 0 : dropToEqualsLine_);
+    fitLabel(row.m, kM.at(top).translated(down));
+    // h and the sign close up to the radical without a coefficient before it, and make way
+    // for a coefficient wider than designed.
+    const int mWidth = twipsToPixels(kM.width);
+    const int closeUp = !radical                  ? 0
+                        : row.m->text().isEmpty() ? mWidth
+                                                  : -std::max(0, row.m->width() - mWidth);
 
     if (radical) {
         row.h->setAlignment(Qt::AlignTop | Qt::AlignRight);
-        fitLabel(row.h, kH.at(top).translated(closeUp, down.y()));
+        fitLabel(row.h, kH.at(top).translated(closeUp, 0).translated(down));
     } else {
         // A whole or fractional root stands centred over its denominator.
         const QRect column = kFm.at(top);
@@ -186,13 +212,12 @@ void EquationPage::layoutRow(RootRow& row) {
         fitLabel(row.h,
                  QRect(column.left(), line.top(), column.width(), line.height()).translated(down));
     }
-    row.sign->setGeometry(kSign.at(top).translated(closeUp, down.y()));
-    fitLabel(row.m, kM.at(top).translated(down));
+    row.sign->setGeometry(kSign.at(top).translated(closeUp, 0).translated(down));
     const QRect slot = kN.at(top).translated(down);
     fitLabel(row.n, slot);
     // A long radicand starts at the radical sign and runs on to the right.
     if (row.n->x() < slot.left()) row.n->move(slot.left(), row.n->y());
-    fitLabel(row.fm, kFm.at(top));
+    fitLabel(row.fm, kFm.at(top).translated(along, 0));
 
     row.hook->setLine(kHook.at(top).p1() + down, kHook.at(top).p2() + down);
     row.stroke->setLine(kRise.at(top).p1() + down, kRise.at(top).p2() + down);
@@ -200,7 +225,7 @@ void EquationPage::layoutRow(RootRow& row) {
     const QLine bar = kBar.at(top).translated(down);
     const int barEnd = std::max(bar.x2(), row.n->geometry().right());
     row.bar->setLine(bar.p1(), QPoint(barEnd, bar.y2()));
-    const QLine rule = kFraction.at(top);
+    const QLine rule = kFraction.at(top).translated(along, 0);
     const int left = std::min(rule.x1(), row.h->geometry().left());
     const int right = std::max({rule.x2(), barEnd + kGap / 2, row.fm->geometry().right()});
     row.fraction->setLine(QPoint(left, rule.y1()), QPoint(right, rule.y2()));
@@ -222,6 +247,7 @@ void EquationPage::layoutRow(RootRow& row) {
 
 void EquationPage::clearRow(RootRow& row) {
     for (QLabel* label : {row.h, row.m, row.n, row.fm, row.value}) label->clear();
+    setRowFont(row, row.value->parentWidget()->font());
     row.sign->hide();
     for (LineShape* line : {row.hook, row.stroke, row.bar, row.fraction}) line->hide();
     layoutRow(row);
@@ -232,9 +258,9 @@ void EquationPage::clearResults() {
 }
 
 void EquationPage::showRoot(RootRow& row, const std::optional<ExactRoot>& exact,
-                            const std::optional<double>& value) {
+                            const std::string& value) {
     clearRow(row);
-    if (value) row.value->setText(numberText(*value));
+    row.value->setText(QString::fromStdString(value));
     if (!exact) return;
     const ExactRoot& root = *exact;
     const bool radical = root.hasRadical();
@@ -252,6 +278,16 @@ void EquationPage::showRoot(RootRow& row, const std::optional<ExactRoot>& exact,
         row.fraction->show();
     }
     layoutRow(row);
+    // Long parts push the decimal value past the frame: then the whole row is written smaller.
+    const QWidget* frame = row.value->parentWidget();
+    QFont font = frame->font();
+    while (row.value->x() + row.value->fontMetrics().horizontalAdvance(row.value->text()) >
+               frame->contentsRect().right() &&
+           font.pointSizeF() > kSmallestPointSize) {
+        font.setPointSizeF(font.pointSizeF() - kPointSizeStep);
+        setRowFont(row, font);
+        layoutRow(row);
+    }
 }
 
 void EquationPage::Command11_Click() {
@@ -276,14 +312,14 @@ void EquationPage::Command11_Click() {
         case QuadraticSolution::Kind::Roots:
             break;
     }
-    Radical simplified;
-    if (const std::optional<double> radicand = solver.radicand()) {
-        const std::optional<Radical> result = mysqr(shell(), this, *radicand);
+    WholeRadical simplified;
+    if (const std::optional<mpz_class> radicand = solver.radicand()) {
+        const std::optional<WholeRadical> result = mysqr(shell(), this, *radicand);
         if (!result) return;
         simplified = *result;
     }
     const QuadraticSolution solution = solver.solve(simplified);
-    shell().shared().Chu = static_cast<double>(solution.Chu);
+    shell().shared().Chu = solution.Chu;
     showRoot(rows_[0], solution.exact1, solution.x1);
     showRoot(rows_[1], solution.exact2, solution.x2);
     shell().soundout();

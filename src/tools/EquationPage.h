@@ -4,7 +4,9 @@
 #include "tools/core/ExactRoots.h"
 
 #include <optional>
+#include <string>
 
+class QFont;
 class QLabel;
 class QLineEdit;
 
@@ -57,10 +59,13 @@ class EquationPage : public TabPage {
     void buildInputFrame();
     void buildResultFrame();
     RootRow buildRow(QWidget* frame, const RowNames& names, const QString& sign, int top);
-    void showRoot(RootRow& row, const std::optional<ExactRoot>& exact,
-                  const std::optional<double>& value);
+    void showRoot(RootRow& row, const std::optional<ExactRoot>& exact, const std::string& value);
+    // Writes a row's texts in the font, their baselines kept where the design puts them.
+    void setRowFont(RootRow& row, const QFont& font);
     // Places a row's parts for what it shows now.
     void layoutRow(RootRow& row);
+    // Places them `along` pixels right of the design.
+    void placeRow(RootRow& row, int along);
     void clearRow(RootRow& row);
     void clearResults();
 

@@ -14,5 +14,7 @@ class Shell;
 // having touched nothing more, when the program started closing or the page `owner` started
 // a newer run or cleared its result during the pending events.
 std::optional<Radical> mysqr(Shell& shell, const void* owner, double value);
+// The same for a whole number of any size, as the equation page's discriminants are.
+std::optional<WholeRadical> mysqr(Shell& shell, const void* owner, const mpz_class& value);
 
 }  // namespace zeto

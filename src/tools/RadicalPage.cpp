@@ -10,6 +10,7 @@
 #include "shell/TaskFrame.h"
 #include "tools/LabelFit.h"
 #include "tools/Mysqr.h"
+#include "tools/core/QuadraticNumber.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -140,7 +141,7 @@ void RadicalPage::Command1_Click() {
         shell().soundout();
         return;
     }
-    jqz_->setText(numberText(std::sqrt(value)));
+    jqz_->setText(QString::fromStdString(QuadraticNumber::squareRootOf(value).text()));
     const std::optional<Radical> result = mysqr(shell(), this, value);
     if (!result) return;
     showResultTexts(numberText(result->m), numberText(result->r));

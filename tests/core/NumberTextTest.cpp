@@ -81,9 +81,14 @@ TEST(NumberText, TextFormOfDoubles) {
         {-1e-300, "-1E-300"},
         {3120, "3120"},
         {-3.3132704, "-3.3132704"},
+        {1000000000000005, "1E+15"},  // an exact tie goes to the even digit
+        {1000000000000015, "1.00000000000002E+15"},
+        {999999999999999.5, "1E+15"},
     };
     for (const Row& row : rows) EXPECT_EQ(formatNumber(row.value), row.text) << row.value;
     EXPECT_EQ(numberText(0.1 + 0.2), QStringLiteral("0.3"));
+    // Decimals the program works out exactly use the same text form, beyond doubles too.
+    EXPECT_EQ(formatDigits({true, "714285714285718", -608}, 15), "-7.14285714285718E-608");
 }
 
 TEST(NumberText, TextFormOfSingles) {

@@ -7,6 +7,7 @@
 
 using zeto::Radical;
 using zeto::RadicalReducer;
+using zeto::WholeRadical;
 
 namespace {
 
@@ -16,15 +17,8 @@ struct Case {
     double r;
 };
 
-// Factorisations worked out independently.
+// Factorisations worked out independently; small values are checked one by one below.
 const Case kCases[] = {
-    {72, 6, 2},
-    {8, 2, 2},
-    {2, 1, 2},
-    {16, 4, 1},
-    {1, 1, 1},
-    {0, 1, 0},
-    {12, 2, 3},
     {9999999967, 1, 9999999967},              // ten-digit prime
     {999999937, 1, 999999937},                // prime
     {4503599627370496, 67108864, 1},          // 2^52
@@ -43,6 +37,39 @@ const double kUnreduced[] = {
 
 }  // namespace
 
+// Whole numbers beyond doubles, built from primes found independently (p = 1000000000039,
+// the first prime above 10^12, and so on).
+const struct {
+    const char* value;
+    const char* m;
+    const char* r;
+    bool squareFree;
+} kLargeCases[] = {
+    {"2000000000156000000003042", "1000000000039", "2", true},  // 2 p^2
+    // 10000019^2 * 10000000000037: a square of a prime far beyond trial division
+    {"1000003800007310014060013357", "10000019", "10000000000037", true},
+    {"1000000000117000000004563000000059319", "1000000000039", "1000000000039", true},  // p^3
+    {"3802951800684688204490109616128", "1125899906842624", "3", true},                 // 2^100 * 3
+    // (p * 1000000000000037)^2
+    {"1000000000078074000001526773369000112660782000002082249", "1000000000039037000000001443", "1",
+     true},
+    {"9007199254740993", "1", "9007199254740993", true},  // 2^53 + 1 = 3 * 107 * 28059810762433
+    // Out of reach: 100000000000000000039^2 * 1000000000000000000117, and a prime too large
+    // to prove one. Either might hide a square; the split says so.
+    {"10000000000000000008970000000000000002433600000000000000177957", "1",
+     "10000000000000000008970000000000000002433600000000000000177957", false},
+    {"1000000000000000000000000000057", "1", "1000000000000000000000000000057", false},
+};
+
+TEST(RadicalReducer, LargeWholeNumbers) {
+    for (const auto& c : kLargeCases) {
+        const WholeRadical got = RadicalReducer::reduce(mpz_class(c.value));
+        EXPECT_EQ(got.m, mpz_class(c.m)) << c.value;
+        EXPECT_EQ(got.r, mpz_class(c.r)) << c.value;
+        EXPECT_EQ(got.squareFree, c.squareFree) << c.value;
+    }
+}
+
 TEST(RadicalReducer, WorkedValues) {
     for (const Case& c : kCases) {
         const Radical got = RadicalReducer::reduce(c.value);
@@ -59,6 +86,13 @@ TEST(RadicalReducer, AgreesWithLargestSquareDivisor) {
         const Radical got = RadicalReducer::reduce(static_cast<double>(v));
         ASSERT_EQ(got.m, static_cast<double>(k)) << v;
         ASSERT_EQ(got.r, v == 0 ? 0.0 : static_cast<double>(v / (k * k))) << v;
+        // Beyond 2^53 the same numbers, times a square, take the other way.
+        if (v == 0) continue;
+        const mpz_class square = mpz_class(1) << 54;
+        const WholeRadical large =
+            RadicalReducer::reduce(static_cast<unsigned long>(v) * square * square);
+        ASSERT_EQ(large.m, static_cast<unsigned long>(k) * square) << v;
+        ASSERT_EQ(large.r, static_cast<unsigned long>(v / (k * k))) << v;
     }
 }
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <string>
 
 namespace zeto {
 namespace {
@@ -93,10 +94,7 @@ std::string trimmedCopy(std::string_view text) {
 std::string formatSignificant(double value, int digits) {
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return value > 0 ? "Infinity" : "-Infinity";
-    if (value == 0) return "0";
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*G", digits, value);
-    return buffer;
+    return formatDigits(significantDigits(value, digits), digits);
 }
 
 }  // namespace
@@ -134,6 +132,47 @@ std::optional<double> strictNumber(const QString& text) {
 
 bool isNumeric(const QString& text) {
     return strictNumber(text).has_value();
+}
+
+SignificantDigits significantDigits(double value, int precision) {
+    SignificantDigits decimal;
+    if (value == 0 || !std::isfinite(value)) return decimal;
+    decimal.negative = value < 0;
+    const double size = std::fabs(value);
+    if (size == std::floor(size) && size < std::pow(10.0, precision)) {
+        // A whole number of no more digits than asked for: its digits need no rounding.
+        decimal.digits = std::to_string(static_cast<long long>(size));
+        decimal.exponent = static_cast<int>(decimal.digits.size()) - 1;
+    } else {
+        // printf rounds the exact binary value in the current rounding mode, which is to
+        // nearest with ties to even.
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, size);
+        const char* p = buffer;
+        for (; *p != 'e'; ++p)
+            if (isDigit(*p)) decimal.digits += *p;
+        decimal.exponent = std::atoi(p + 1);
+    }
+    decimal.digits.erase(decimal.digits.find_last_not_of('0') + 1);
+    return decimal;
+}
+
+std::string formatDigits(const SignificantDigits& decimal, int precision) {
+    const std::string& digits = decimal.digits;
+    if (digits.empty()) return "0";
+    const int e = decimal.exponent;
+    std::string text = decimal.negative ? "-" : "";
+    if (e < -4 || e >= precision) {
+        text += digits[0];
+        if (digits.size() > 1) text += "." + digits.substr(1);
+        char exponent[16];
+        std::snprintf(exponent, sizeof exponent, "E%c%02d", e < 0 ? '-' : '+', std::abs(e));
+        return text + exponent;
+    }
+    if (e < 0) return text + "0." + std::string(-e - 1, '0') + digits;
+    const size_t whole = static_cast<size_t>(e) + 1;
+    if (digits.size() <= whole) return text + digits + std::string(whole - digits.size(), '0');
+    return text + digits.substr(0, whole) + "." + digits.substr(whole);
 }
 
 std::string formatNumber(double value) {

@@ -26,9 +26,26 @@ std::optional<double> strictNumber(const QString& text);
 // The numeric test of the input fields: true exactly when strictNumber() reads the text.
 bool isNumeric(const QString& text);
 
-// Text form of a double: at most 15 significant digits, trailing zeros dropped, exponent
-// form ("1E-05", "6.33825300114115E+29") beyond the usual thresholds, a leading zero before
-// the decimal point and a minus sign for negatives. Zero is always "0".
+// A decimal number by its significant digits: -d1.d2d3... * 10^exponent when negative,
+// +d1.d2d3... * 10^exponent otherwise. No digits is zero.
+struct SignificantDigits {
+    bool negative = false;
+    std::string digits;  // no leading or trailing zeros
+    int exponent = 0;
+};
+
+// A finite double rounded to the given number of significant digits. The exact binary value
+// is rounded, an exact tie to the even last digit; any other decimal the program shows in
+// place of a double is rounded the same way, so that both agree digit for digit.
+SignificantDigits significantDigits(double value, int precision);
+
+// Text form of a decimal of at most `precision` significant digits: exponent form
+// ("1E-05", "6.33825300114115E+29") when its exponent is below -4 or not below `precision`,
+// plain digits otherwise, with a leading zero before the decimal point and a minus sign for
+// negatives. Zero is "0".
+std::string formatDigits(const SignificantDigits& decimal, int precision);
+
+// Text form of a double: at most 15 significant digits, as formatDigits() writes them.
 std::string formatNumber(double value);
 QString numberText(double value);
 

@@ -1,22 +1,21 @@
 #include "tools/core/ExactRoots.h"
 
-#include <cstdlib>
 #include <initializer_list>
-#include <numeric>
 
 namespace zeto {
 namespace {
 
-constexpr std::int64_t kDisplayLimit = 1000000000000000;  // 10^15
+// Parts below this have at most 15 digits.
+const mpz_class kDisplayLimit("1000000000000000");
 
-bool fits(const ExactRoot& r) {
-    return std::llabs(r.h) < kDisplayLimit && r.m < kDisplayLimit && r.n < kDisplayLimit &&
-           std::llabs(r.fm) < kDisplayLimit;
+bool fitsPart(const mpz_class& part) {
+    return mpz_cmpabs(part.get_mpz_t(), kDisplayLimit.get_mpz_t()) < 0;
 }
 
 }  // namespace
 
-ExactRoots::ExactRoots(std::int64_t A, std::int64_t B, std::int64_t m, std::int64_t n) {
+ExactRoots::ExactRoots(const mpz_class& A, const mpz_class& B, const mpz_class& m,
+                       const mpz_class& n) {
     first_.h = second_.h = -B;
     first_.fm = second_.fm = 2 * A;
     if (m != 0) {
@@ -27,25 +26,25 @@ ExactRoots::ExactRoots(std::int64_t A, std::int64_t B, std::int64_t m, std::int6
     }
 }
 
-std::int64_t ExactRoots::byue(std::int64_t a, std::int64_t b) {
-    return std::gcd(a, b);
+mpz_class ExactRoots::byue(const mpz_class& a, const mpz_class& b) {
+    return gcd(a, b);
 }
 
 void ExactRoots::YUEFEN() {
     chu_ = byue(byue(first_.h, first_.m), first_.fm);
     if (chu_ == 0) chu_ = 1;  // only for 2A = 0, which is not a quadratic
-    for (ExactRoot* r : {&first_, &second_}) {
-        r->h /= chu_;
-        r->m /= chu_;
-        r->fm /= chu_;
+    for (Root* r : {&first_, &second_}) {
+        mpz_divexact(r->h.get_mpz_t(), r->h.get_mpz_t(), chu_.get_mpz_t());
+        mpz_divexact(r->m.get_mpz_t(), r->m.get_mpz_t(), chu_.get_mpz_t());
+        mpz_divexact(r->fm.get_mpz_t(), r->fm.get_mpz_t(), chu_.get_mpz_t());
     }
 }
 
-void ExactRoots::reduceFraction(ExactRoot& root) {
-    std::int64_t g = byue(root.h, root.fm);
+void ExactRoots::reduceFraction(Root& root) {
+    const mpz_class g = byue(root.h, root.fm);
     if (g == 0) return;
-    root.h /= g;
-    root.fm /= g;
+    mpz_divexact(root.h.get_mpz_t(), root.h.get_mpz_t(), g.get_mpz_t());
+    mpz_divexact(root.fm.get_mpz_t(), root.fm.get_mpz_t(), g.get_mpz_t());
 }
 
 void ExactRoots::YUEFEN1() {
@@ -56,8 +55,8 @@ void ExactRoots::YUEFEN2() {
     reduceFraction(second_);
 }
 
-void ExactRoots::settle(ExactRoot& root) {
-    if (root.hasRadical() && root.n == 1) {
+void ExactRoots::settle(Root& root) {
+    if (root.sign != 0 && root.n == 1) {
         root.h += root.sign * root.m;
         root.sign = 0;
         root.m = root.n = 0;
@@ -72,12 +71,20 @@ void ExactRoots::settle(ExactRoot& root) {
 void ExactRoots::settle() {
     settle(first_);
     settle(second_);
-    if (!first_.hasRadical()) YUEFEN1();
-    if (!second_.hasRadical()) YUEFEN2();
+    if (first_.sign == 0) YUEFEN1();
+    if (second_.sign == 0) YUEFEN2();
+}
+
+bool ExactRoots::fits(const Root& root) {
+    return fitsPart(root.h) && fitsPart(root.m) && fitsPart(root.n) && fitsPart(root.fm);
 }
 
 bool ExactRoots::fitsDisplay() const {
     return fits(first_) && fits(second_);
+}
+
+ExactRoot ExactRoots::shown(const Root& root) {
+    return {root.h.get_si(), root.sign, root.m.get_si(), root.n.get_si(), root.fm.get_si()};
 }
 
 }  // namespace zeto

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <gmpxx.h>
+
 #include <cstdint>
 
 namespace zeto {
 
-// One root in exact form: (h + sign * m * sqrt(n)) / fm. Without a radical term sign, m and
-// n are 0 and the root is h / fm.
+// One root in exact form as the page shows it: (h + sign * m * sqrt(n)) / fm. Without a
+// radical term sign, m and n are 0 and the root is h / fm.
 struct ExactRoot {
     std::int64_t h = 0;
     int sign = 0;
@@ -21,11 +23,11 @@ struct ExactRoot {
 class ExactRoots {
   public:
     // m = 0 for a zero discriminant; n = 1 when the discriminant is a perfect square.
-    ExactRoots(std::int64_t A, std::int64_t B, std::int64_t m, std::int64_t n);
+    ExactRoots(const mpz_class& A, const mpz_class& B, const mpz_class& m, const mpz_class& n);
 
     // Greatest common divisor of |a| and |b|; a zero operand gives the other one, so a zero
     // part never stops a fraction from being reduced.
-    static std::int64_t byue(std::int64_t a, std::int64_t b);
+    static mpz_class byue(const mpz_class& a, const mpz_class& b);
 
     // Divides h, m and fm of both roots by their common divisor Chu.
     void YUEFEN();
@@ -36,20 +38,31 @@ class ExactRoots {
     // every denominator a plus sign.
     void settle();
 
-    std::int64_t Chu() const { return chu_; }
-    const ExactRoot& first() const { return first_; }
-    const ExactRoot& second() const { return second_; }
+    const mpz_class& Chu() const { return chu_; }
 
-    // Every part has at most 15 digits, so its text shows it exactly.
+    // Every part of both roots has at most 15 digits, so its text shows it exactly.
     bool fitsDisplay() const;
+    // The roots as shown; only when they fit the display.
+    ExactRoot first() const { return shown(first_); }
+    ExactRoot second() const { return shown(second_); }
 
   private:
-    static void reduceFraction(ExactRoot& root);
-    static void settle(ExactRoot& root);
+    struct Root {
+        mpz_class h;
+        int sign = 0;
+        mpz_class m;
+        mpz_class n;
+        mpz_class fm = 1;
+    };
 
-    ExactRoot first_;
-    ExactRoot second_;
-    std::int64_t chu_ = 1;
+    static void reduceFraction(Root& root);
+    static void settle(Root& root);
+    static bool fits(const Root& root);
+    static ExactRoot shown(const Root& root);
+
+    Root first_;
+    Root second_;
+    mpz_class chu_ = 1;
 };
 
 }  // namespace zeto

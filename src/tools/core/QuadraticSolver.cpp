@@ -1,8 +1,8 @@
 #include "tools/core/QuadraticSolver.h"
 
+#include "tools/core/QuadraticNumber.h"
 #include "tools/core/WholeCoefficients.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace zeto {
@@ -10,60 +10,16 @@ namespace {
 
 using Kind = QuadraticSolution::Kind;
 
-// The roots are worked out with the widest floating type at hand and rounded to double
-// once at the end, so that a root's 15-digit text is that of the nearest double.
-using Real = long double;
-
-// b^2 - 4ac = scaled * 2^exponent. The powers of two are kept apart from the mantissas so
-// that coefficients near the ends of the double range neither overflow nor vanish.
-struct Discriminant {
-    Real scaled = 0;
-    int exponent = 0;
-};
-
-Discriminant discriminantOf(Real a, Real b, Real c) {
-    int ea = 0;
-    int eb = 0;
-    int ec = 0;
-    const Real ma = std::frexp(a, &ea);
-    const Real mb = std::frexp(b, &eb);
-    const Real mc = std::frexp(c, &ec);
-    const Real square = mb * mb;
-    const int squareExp = 2 * eb;
-    const Real product = 4 * ma * mc;
-    const int productExp = ea + ec;
-    if (square == 0) return {-product, productExp};
-    if (product == 0) return {square, squareExp};
-    const int e = std::max(squareExp, productExp);
-    return {std::ldexp(square, squareExp - e) - std::ldexp(product, productExp - e), e};
-}
-
-// sqrt(discriminant) / 2 for a non-negative discriminant.
-Real halfRootOf(Discriminant d) {
-    if (d.exponent % 2 != 0) {
-        d.scaled *= 2;
-        d.exponent -= 1;
-    }
-    return std::ldexp(std::sqrt(d.scaled), d.exponent / 2 - 1);
-}
-
-__int128 integerSqrt(__int128 value) {
-    auto s = static_cast<__int128>(std::sqrt(static_cast<double>(value)));
-    while (s > 0 && s * s > value) --s;
-    while ((s + 1) * (s + 1) <= value) ++s;
-    return s;
-}
-
-std::optional<double> finite(Real value) {
-    const auto rounded = static_cast<double>(value);
-    if (!std::isfinite(rounded)) return std::nullopt;
-    return rounded;
-}
+// Every part of a displayed root stays below this.
+const mpz_class kDisplayLimit("1000000000000000");
+const mpz_class kDisplayLimitCubed = kDisplayLimit * kDisplayLimit * kDisplayLimit;
+const mpz_class kHalfDisplayLimit = kDisplayLimit / 2;
 
 }  // namespace
 
-QuadraticSolver::QuadraticSolver(double a, double b, double c) : a_(a), b_(b), c_(c) {
-    if (!std::isfinite(a) || !std::isfinite(b) || !std::isfinite(c)) {
+QuadraticSolver::QuadraticSolver(double a, double b, double c) {
+    const std::optional<std::array<mpz_class, 3>> whole = WholeCoefficients::scale(a, b, c);
+    if (!whole) {
         kind_ = Kind::NotANumber;
         return;
     }
@@ -71,104 +27,82 @@ QuadraticSolver::QuadraticSolver(double a, double b, double c) : a_(a), b_(b), c
         kind_ = Kind::NotQuadratic;
         return;
     }
-    whole_ = WholeCoefficients::scale(a, b, c);
-    if (whole_) {
-        const __int128 A = (*whole_)[0];
-        const __int128 B = (*whole_)[1];
-        const __int128 C = (*whole_)[2];
-        discriminant_ = B * B - 4 * A * C;
-        if (discriminant_ < 0) kind_ = Kind::NoRealRoots;
-    } else if (discriminantOf(a, b, c).scaled < 0) {
+    whole_ = *whole;
+    const auto& [A, B, C] = whole_;
+    discriminant_ = B * B - 4 * A * C;
+    if (discriminant_ < 0) {
         kind_ = Kind::NoRealRoots;
+        return;
     }
+    // A square needs no simplifying to be certain; it only has to be found square.
+    simplify_ =
+        discriminant_ > 1 && (mpz_perfect_square_p(discriminant_.get_mpz_t()) != 0 || mightFit());
 }
 
-std::optional<double> QuadraticSolver::radicand() const {
-    if (kind_ != Kind::Roots || !whole_) return std::nullopt;
-    if (discriminant_ <= 1 || discriminant_ > static_cast<__int128>(RadicalReducer::kExactLimit))
-        return std::nullopt;
-    return static_cast<double>(discriminant_);
+// The roots reduce to (h ± m sqrt(n)) / fm with h = -B/g, fm = 2A/g and m^2 n = D/g^2 for
+// some g dividing both B and 2A; so parts that do not fit even for g = gcd(B, 2A) never will.
+bool QuadraticSolver::mightFit() const {
+    const mpz_class& A = whole_[0];
+    const mpz_class& B = whole_[1];
+    // Parts that fit as they stand need no common divisor worked out.
+    if (mpz_cmpabs(B.get_mpz_t(), kDisplayLimit.get_mpz_t()) < 0 &&
+        mpz_cmpabs(A.get_mpz_t(), kHalfDisplayLimit.get_mpz_t()) < 0 &&
+        discriminant_ < kDisplayLimitCubed)
+        return true;
+    const mpz_class twoA = 2 * A;
+    const mpz_class g = gcd(B, twoA);
+    const mpz_class scaledLimit = kDisplayLimit * g;
+    return abs(B) < scaledLimit && abs(twoA) < scaledLimit &&
+           discriminant_ < kDisplayLimitCubed * g * g;
+}
+
+std::optional<mpz_class> QuadraticSolver::radicand() const {
+    if (!simplify_) return std::nullopt;
+    return discriminant_;
 }
 
 QuadraticSolution QuadraticSolver::solve() const {
-    Radical simplified;
-    if (auto v = radicand()) simplified = RadicalReducer::reduce(*v);
+    WholeRadical simplified;
+    if (const std::optional<mpz_class> value = radicand())
+        simplified = RadicalReducer::reduce(*value);
     return solve(simplified);
 }
 
-QuadraticSolution QuadraticSolver::solve(const Radical& simplified) const {
+QuadraticSolution QuadraticSolver::solve(const WholeRadical& simplified) const {
     QuadraticSolution solution;
     solution.kind = kind_;
     if (kind_ != Kind::Roots) return solution;
-    decimalRoots(solution);
+    const mpz_class& A = whole_[0];
+    const mpz_class& B = whole_[1];
+    solution.x1 = QuadraticNumber(-B, 1, discriminant_, 2 * A).text();
+    solution.x2 = QuadraticNumber(-B, -1, discriminant_, 2 * A).text();
     exactRoots(solution, simplified);
     return solution;
 }
 
-void QuadraticSolver::decimalRoots(QuadraticSolution& solution) const {
-    Real a = a_;
-    Real b = b_;
-    Real c = c_;
-    Real halfRoot = 0;
-    if (whole_) {
-        // The whole coefficients have the same roots, and their discriminant is exact.
-        a = static_cast<Real>((*whole_)[0]);
-        b = static_cast<Real>((*whole_)[1]);
-        c = static_cast<Real>((*whole_)[2]);
-        halfRoot = std::sqrt(static_cast<Real>(discriminant_)) / 2;
-    } else {
-        halfRoot = halfRootOf(discriminantOf(a, b, c));
-    }
-    if (b == 0) {
-        // Two roots of equal size and opposite sign; nothing to cancel.
-        solution.x1 = finite(halfRoot / a);
-        solution.x2 = finite(-halfRoot / a);
-        return;
-    }
-    // The root of larger size first, with no cancellation between b and the root of the
-    // discriminant; the other from the product of the roots, c / a.
-    const Real q = -(b / 2 + (b < 0 ? -halfRoot : halfRoot));
-    if (halfRoot == 0 || q == 0) {
-        solution.x1 = solution.x2 = finite(q / a);
-        return;
-    }
-    const Real larger = q / a;
-    const Real smaller = c / q;
-    // With b >= 0 the larger root is the one with -sqrt(discriminant).
-    solution.x1 = finite(b < 0 ? larger : smaller);
-    solution.x2 = finite(b < 0 ? smaller : larger);
-}
-
-void QuadraticSolver::exactRoots(QuadraticSolution& solution, const Radical& simplified) const {
-    if (!whole_) return;
-    const std::int64_t A = (*whole_)[0];
-    const std::int64_t B = (*whole_)[1];
-    std::int64_t m = 0;
-    std::int64_t n = 0;
+void QuadraticSolver::exactRoots(QuadraticSolution& solution,
+                                 const WholeRadical& simplified) const {
+    mpz_class m = 0;
+    mpz_class n = 0;
     if (discriminant_ == 1) {
         m = n = 1;
-    } else if (radicand()) {
-        // The simplification comes from outside: use it only if it is one.
-        if (simplified.m < 1 || simplified.r < 1 || simplified.m != std::floor(simplified.m) ||
-            simplified.r != std::floor(simplified.r))
+    } else if (simplify_) {
+        // The simplification comes from outside: use it only if it is a complete one.
+        if (!simplified.squareFree || simplified.m < 1 || simplified.r < 1 ||
+            simplified.m * simplified.m * simplified.r != discriminant_)
             return;
-        m = static_cast<std::int64_t>(simplified.m);
-        n = static_cast<std::int64_t>(simplified.r);
-        if (static_cast<__int128>(m) * m * n != discriminant_) return;
-    } else if (discriminant_ > 1) {
-        // Too large to simplify: exact only when the root comes out whole.
-        const __int128 s = integerSqrt(discriminant_);
-        if (s * s != discriminant_) return;
-        m = static_cast<std::int64_t>(s);
-        n = 1;
+        m = simplified.m;
+        n = simplified.r;
+    } else if (discriminant_ != 0) {
+        return;
     }
-    ExactRoots roots(A, B, m, n);
+    ExactRoots roots(whole_[0], whole_[1], m, n);
     roots.YUEFEN();
     roots.settle();
     if (!roots.fitsDisplay()) return;
     solution.exact1 = roots.first();
     solution.exact2 = roots.second();
-    solution.Chu = roots.Chu();
+    solution.Chu = roots.Chu().get_d();
 }
 
 }  // namespace zeto

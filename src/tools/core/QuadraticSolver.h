@@ -3,9 +3,11 @@
 #include "tools/core/ExactRoots.h"
 #include "tools/core/RadicalReducer.h"
 
+#include <gmpxx.h>
+
 #include <array>
-#include <cstdint>
 #include <optional>
+#include <string>
 
 namespace zeto {
 
@@ -18,44 +20,45 @@ struct QuadraticSolution {
     };
 
     Kind kind = Kind::Roots;
-    // X1 is the root with +sqrt(discriminant), X2 the one with -sqrt(discriminant).
-    // The exact forms are present only where they are certain, the decimal values only
-    // where the root lies within the range of doubles.
+    // X1 is the root with +sqrt(discriminant), X2 the one with -sqrt(discriminant), for the
+    // coefficients as typed. The exact forms are present only where every part of both fits
+    // the display; the decimals are the roots' text forms, empty beyond the range of doubles.
     std::optional<ExactRoot> exact1;
     std::optional<ExactRoot> exact2;
-    std::optional<double> x1;
-    std::optional<double> x2;
+    std::string x1;
+    std::string x2;
     // The common divisor the exact roots were reduced by.
-    std::int64_t Chu = 1;
+    double Chu = 1;
 };
 
-// Solves a*X^2 + b*X + c = 0: both roots as decimals and, where the coefficients allow an
-// exact whole-number computation, in exact form.
+// Solves a*X^2 + b*X + c = 0 exactly, each coefficient taken as the decimal its text shows:
+// both roots as correctly rounded decimals and, where every part fits the display, in exact
+// form.
 class QuadraticSolver {
   public:
     QuadraticSolver(double a, double b, double c);
 
     QuadraticSolution::Kind kind() const { return kind_; }
 
-    // The discriminant whose square root the exact form needs simplified, when there is
-    // one: a whole number above 1 and at most RadicalReducer::kExactLimit.
-    std::optional<double> radicand() const;
+    // The discriminant whose square root the exact form needs simplified, when there is one:
+    // a whole number above 1 of the coefficients with their common factor divided out, left
+    // out where the roots could not fit the display however far it simplifies.
+    std::optional<mpz_class> radicand() const;
 
     // Simplifies radicand() itself.
     QuadraticSolution solve() const;
-    // Uses the given simplification of radicand(); an inconsistent one drops the exact form.
-    QuadraticSolution solve(const Radical& simplified) const;
+    // Uses the given simplification of radicand(); one that is not a complete one drops the
+    // exact form.
+    QuadraticSolution solve(const WholeRadical& simplified) const;
 
   private:
-    void decimalRoots(QuadraticSolution& solution) const;
-    void exactRoots(QuadraticSolution& solution, const Radical& simplified) const;
+    bool mightFit() const;
+    void exactRoots(QuadraticSolution& solution, const WholeRadical& simplified) const;
 
-    double a_;
-    double b_;
-    double c_;
     QuadraticSolution::Kind kind_ = QuadraticSolution::Kind::Roots;
-    std::optional<std::array<std::int64_t, 3>> whole_;
-    __int128 discriminant_ = 0;  // of the whole coefficients, when there are any
+    std::array<mpz_class, 3> whole_;
+    mpz_class discriminant_;
+    bool simplify_ = false;  // whether radicand() has one
 };
 
 }  // namespace zeto

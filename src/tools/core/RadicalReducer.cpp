@@ -1,5 +1,7 @@
 #include "tools/core/RadicalReducer.h"
 
+#include "tools/core/SquareFactorSearch.h"
+
 #include <cmath>
 
 namespace zeto {
@@ -34,6 +36,15 @@ Radical RadicalReducer::reduce(double value) {
     u64 r = 1;
     reduce(static_cast<u64>(value), m, r);
     return {static_cast<double>(m), static_cast<double>(r)};
+}
+
+WholeRadical RadicalReducer::reduce(const mpz_class& value) {
+    if (value < 0) return {1, value, false};
+    if (value > static_cast<unsigned long>(kExactLimit)) return SquareFactorSearch::split(value);
+    u64 m = 1;
+    u64 r = 1;
+    reduce(value.get_ui(), m, r);
+    return {static_cast<unsigned long>(m), static_cast<unsigned long>(r), true};
 }
 
 void RadicalReducer::reduce(u64 value, u64& m, u64& r) {
