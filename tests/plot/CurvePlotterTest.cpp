@@ -1,6 +1,7 @@
 // The curves, plotted onto a recording plane at the default axis half-length 10. Counts and
 // vertices were worked out separately by repeated addition of the step, as the plot does.
 
+#include "PlaneProbe.h"
 #include "PlotRecorder.h"
 
 #include "curves/core/CurvePlotter.h"
@@ -8,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <optional>
 
 namespace zeto::test {
 namespace {
@@ -17,7 +17,7 @@ const double kStartupStep = toSingle(3.1415926535 / 1000);
 
 struct Drawn {
     RecordingCanvas canvas;
-    std::optional<int> error;
+    int error = 0;
 };
 
 Drawn draw(const QString& item, std::array<QString, 3> texts, bool line, bool directrices) {
@@ -27,14 +27,12 @@ Drawn draw(const QString& item, std::array<QString, 3> texts, bool line, bool di
     plan.lineMethod = line;
     plan.pointStep = kStartupStep;
     plan.directrices = directrices;
-    try {
+    d.error = errorCode([&] {
         if (item == QStringLiteral("圆"))
             CurvePlotter::circle(plan, d.canvas, inputs);
         else
             CurvePlotter::plot(*CurveRoutines::find(item), plan, d.canvas, inputs);
-    } catch (const VbError& e) {
-        d.error = e.code();
-    }
+    });
     return d;
 }
 
@@ -42,18 +40,8 @@ bool near(const QPointF& a, const QPointF& b) {
     return std::fabs(a.x() - b.x()) < 1e-5 && std::fabs(a.y() - b.y()) < 1e-5;
 }
 
-// The last segments drawn are the directrices when they are asked for.
-void expectDirectrices(const RecordingCanvas& c, const std::vector<QLineF>& expected) {
-    ASSERT_GE(c.segments.size(), expected.size());
-    const std::size_t first = c.segments.size() - expected.size();
-    for (std::size_t k = 0; k < expected.size(); ++k) {
-        EXPECT_TRUE(near(c.segments[first + k].p1(), expected[k].p1())) << k;
-        EXPECT_TRUE(near(c.segments[first + k].p2(), expected[k].p2())) << k;
-    }
-}
-
-TEST(CurvePlotter, SweepsVerticesAndDirectrices) {
-    const double s = 7.5;  // three quarters of the axis half-length
+// Directrices are asked for in every row; where they stand is checked on the plane.
+TEST(CurvePlotter, SweepsAndVertices) {
     const struct {
         const char* item;
         std::array<QString, 3> texts;
@@ -61,55 +49,24 @@ TEST(CurvePlotter, SweepsVerticesAndDirectrices) {
         int segments;  // directrices included
         int dots;
         QPointF first;  // where the first segment or dot starts
-        std::vector<QLineF> directrices;
     } cases[] = {
-        {"直线", {"1", "1", "0"}, true, 1, 0, {-10, 10}, {}},
-        {"直线", {"1", "1", "0"}, false, 0, 6367, {-10, 10}, {}},
-        {"直线", {"0", "2", "-4"}, true, 1, 0, {-10, 2}, {}},
-        {"直线", {"abc", "0", "-4"}, true, 0, 0, {}, {}},  // A reads 0: no line
-        {"直线", {"2", "0", "-4"}, true, 1, 0, {2, -10}, {}},
-        {"直线", {"2", "0", "-4"}, false, 0, 6367, {2, -10}, {}},
-        {"椭圆",
-         {"5", "3", ""},
-         true,
-         2002,
-         0,
-         {-5, 0},
-         {{6.25, -s, 6.25, s}, {-6.25, -s, -6.25, s}}},
-        {"椭圆",
-         {"5", "-3", ""},
-         false,
-         2,
-         6368,
-         {-5, 0},
-         {{6.25, -s, 6.25, s}, {-6.25, -s, -6.25, s}}},
-        {"椭圆",
-         {"-3", "5", ""},
-         true,
-         1202,
-         0,
-         {-3, 0},
-         {{-s, 6.25, s, 6.25}, {-s, -6.25, s, -6.25}}},
-        {"椭圆", {"4", "4", ""}, true, 1600, 0, {-4, 0}, {}},
-        {"双曲线1",
-         {"3", "4", ""},
-         true,
-         2804,
-         0,
-         {-10, 4 * std::sqrt(100.0 / 9 - 1)},
-         {{1.8, -s, 1.8, s}, {-1.8, -s, -1.8, s}}},
-        {"双曲线2",
-         {"3", "4", ""},
-         true,
-         4004,
-         0,
-         {-10, 3 * std::sqrt(1 + 100.0 / 16)},
-         {{-s, 1.8, s, 1.8}, {-s, -1.8, s, -1.8}}},
-        {"抛物线1", {"2", "", ""}, true, 2003, 0, {0, 0}, {{-1, s, -1, -s}}},
-        {"抛物线1", {"-2", "", ""}, true, 1999, 0, {-10, std::sqrt(40.0)}, {{1, s, 1, -s}}},
-        {"抛物线1", {"0", "", ""}, true, 2003, 0, {0, 0}, {{0, s, 0, -s}}},
-        {"抛物线2", {"1", "", ""}, true, 2002, 0, {-10, 50}, {{-s, -0.5, s, -0.5}}},
-        {"抛物线2", {"-1", "", ""}, true, 2002, 0, {-10, -50}, {{-s, 0.5, s, 0.5}}},
+        {"直线", {"1", "1", "0"}, true, 1, 0, {-10, 10}},
+        {"直线", {"1", "1", "0"}, false, 0, 6367, {-10, 10}},
+        {"直线", {"0", "2", "-4"}, true, 1, 0, {-10, 2}},
+        {"直线", {"abc", "0", "-4"}, true, 0, 0, {}},  // A reads 0: no line
+        {"直线", {"2", "0", "-4"}, true, 1, 0, {2, -10}},
+        {"直线", {"2", "0", "-4"}, false, 0, 6367, {2, -10}},
+        {"椭圆", {"5", "3", ""}, true, 2002, 0, {-5, 0}},
+        {"椭圆", {"5", "-3", ""}, false, 2, 6368, {-5, 0}},
+        {"椭圆", {"-3", "5", ""}, true, 1202, 0, {-3, 0}},
+        {"椭圆", {"4", "4", ""}, true, 1600, 0, {-4, 0}},
+        {"双曲线1", {"3", "4", ""}, true, 2804, 0, {-10, 4 * std::sqrt(100.0 / 9 - 1)}},
+        {"双曲线2", {"3", "4", ""}, true, 4004, 0, {-10, 3 * std::sqrt(1 + 100.0 / 16)}},
+        {"抛物线1", {"2", "", ""}, true, 2003, 0, {0, 0}},
+        {"抛物线1", {"-2", "", ""}, true, 1999, 0, {-10, std::sqrt(40.0)}},
+        {"抛物线1", {"0", "", ""}, true, 2003, 0, {0, 0}},
+        {"抛物线2", {"1", "", ""}, true, 2002, 0, {-10, 50}},
+        {"抛物线2", {"-1", "", ""}, true, 2002, 0, {-10, -50}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.item) + " " + c.texts[0].toStdString() + "," +
@@ -126,7 +83,6 @@ TEST(CurvePlotter, SweepsVerticesAndDirectrices) {
             d.canvas.dots.empty() ? d.canvas.segments.at(0).p1() : d.canvas.dots.at(0);
         EXPECT_NEAR(first.x(), c.first.x(), 1e-5);
         EXPECT_NEAR(first.y(), c.first.y(), 1e-4);
-        expectDirectrices(d.canvas, c.directrices);
     }
 }
 
@@ -150,45 +106,15 @@ TEST(CurvePlotter, BranchesAndTheirVertices) {
     for (const QLineF& seg : parabola.canvas.segments) EXPECT_LE(seg.x2(), 0);
 }
 
-TEST(CurvePlotter, CoefficientsThatDescribeNoCurveDrawNothing) {
-    const struct {
-        const char* item;
-        std::array<QString, 3> texts;
-        int error;
-    } cases[] = {
-        {"直线", {"0", "0", "1"}, VbError::InvalidProcedureCall},
-        {"椭圆", {"0", "3", ""}, VbError::InvalidProcedureCall},
-        {"双曲线1", {"0", "4", ""}, VbError::InvalidProcedureCall},
-        {"双曲线2", {"3", "0", ""}, VbError::InvalidProcedureCall},
-        {"双曲线2", {"0", "4", ""}, VbError::InvalidProcedureCall},
-        {"抛物线2", {"0", "", ""}, VbError::InvalidProcedureCall},
-        {"圆", {"1", "1", "-1"}, VbError::InvalidProcedureCall},
-        {"圆", {"1", "1", "abc"}, VbError::TypeMismatch},
-        {"圆", {"1", "1", " "}, VbError::TypeMismatch},
-        {"圆", {"1e39", "1", "1"}, VbError::Overflow},
-    };
-    for (const auto& c : cases) {
-        const Drawn d = draw(QString::fromUtf8(c.item), c.texts, true, true);
-        EXPECT_EQ(d.error, c.error) << c.item;
-        EXPECT_TRUE(d.canvas.segments.empty() && d.canvas.dots.empty() && d.canvas.circles.empty())
-            << c.item;
-    }
-}
-
-// The circle is one drawing about (-a, -b), its centre marked one pixel wide, the pen then
-// back to the plane's width; a radius of 0 marks the centre only.
-TEST(CurvePlotter, CircleAboutMinusAMinusB) {
-    for (const char* r : {"3", "0"}) {
-        const Drawn d = draw(QStringLiteral("圆"), {"1", "-2", r}, false, true);
-        ASSERT_FALSE(d.error);
-        EXPECT_EQ(d.canvas.circles.size(), r[0] == '3' ? 1u : 0u);
-        if (!d.canvas.circles.empty()) {
-            EXPECT_EQ(d.canvas.circles[0].centre, QPointF(-1, 2));
-            EXPECT_EQ(d.canvas.circles[0].r, 3);
-        }
-        EXPECT_EQ(d.canvas.dots, std::vector<QPointF>{QPointF(-1, 2)});
-        EXPECT_EQ(d.canvas.penWidths, (std::vector<int>{1, 2}));
-    }
+// Where the circle stands is checked on the plane; its centre is marked one pixel wide, and
+// the pen then goes back to the plane's width.
+TEST(CurvePlotter, CircleMarksItsCentreThinly) {
+    const Drawn d = draw(QStringLiteral("圆"), {"1", "-2", "3"}, false, true);
+    ASSERT_EQ(d.canvas.circles.size(), 1u);
+    EXPECT_EQ(d.canvas.circles[0].centre, QPointF(-1, 2));
+    EXPECT_EQ(d.canvas.circles[0].r, 3);
+    EXPECT_EQ(d.canvas.dots, std::vector<QPointF>{QPointF(-1, 2)});
+    EXPECT_EQ(d.canvas.penWidths, (std::vector<int>{1, 2}));
 }
 
 // A curve far larger than the plane is swept only where the plane is; the plot still ends.

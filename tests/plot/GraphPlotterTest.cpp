@@ -17,81 +17,49 @@ namespace {
 constexpr double kPi = 3.141592653589793;
 const double kStartupStep = toSingle(3.1415926535 / 1000);
 
-struct Outcome {
-    int segments;
-    int dots;
-    double firstY1, firstY2;  // of the first segment, or the first dot's y
-    QString label;
-    double labelX;
-};
-
-Outcome plot(int kind, std::array<QString, 3> texts, bool line, double start = -5, double end = 5) {
-    RecordingCanvas canvas;
-    ScriptedInputs inputs(texts);
-    GraphPlan plan;
-    plan.start = start;
-    plan.end = end;
-    plan.lineMethod = line;
-    plan.pointStep = kStartupStep;
-    EXPECT_TRUE(GraphPlotter::plot(*GraphRoutines::forKind(kind), plan, canvas, inputs));
-    Outcome o{static_cast<int>(canvas.segments.size()),
-              static_cast<int>(canvas.dots.size()),
-              0,
-              0,
-              canvas.labels.at(0).text,
-              canvas.labels.at(0).at.x()};
-    if (!canvas.segments.empty()) {
-        o.firstY1 = canvas.segments[0].y1();
-        o.firstY2 = canvas.segments[0].y2();
-    } else if (!canvas.dots.empty()) {
-        o.firstY1 = o.firstY2 = canvas.dots[0].y();
-    }
-    return o;
-}
-
 TEST(GraphPlotter, SamplesValuesAndLabelsOfEveryKind) {
     const struct {
         int kind;
         std::array<QString, 3> texts;
         bool line;
         double start;
-        Outcome expected;
+        size_t count;             // segments, or dots under the point method
+        double firstY1, firstY2;  // of the first segment, or the first dot's y
+        const char* label;
+        double labelX;
     } cases[] = {
         // One segment across the domain, the label at its start.
-        {1, {"1", "1", ""}, true, -5, {1, 0, -4, 6, " y=1x+1", -5}},
-        {1, {"2", "-3", ""}, false, -5, {0, 3184, -13, -13, " y=2x+-3", 5.002831228077412}},
-        {2, {"1", "1", "1"}, true, -5, {1001, 0, 21, 20.9101, " y=1x^2+1x+1", 5.01}},
-        {3, {"10", "", ""}, true, 0.01, {500, 0, -2, -1.6989700043360185, " y=log(10)x", 5.01}},
+        {1, {"1", "1", ""}, true, -5, 1, -4, 6, " y=1x+1", -5},
+        {1, {"2", "-3", ""}, false, -5, 3184, -13, -13, " y=2x+-3", 5.002831228077412},
+        {2, {"1", "1", "1"}, true, -5, 1001, 21, 20.9101, " y=1x^2+1x+1", 5.01},
+        {3, {"10", "", ""}, true, 0.01, 500, -2, -1.6989700043360185, " y=log(10)x", 5.01},
         // 10^x > 20 above x = 1.30 is left out.
-        {4, {"10", "", ""}, true, -5, {631, 0, 1e-5, 1.0232929922807536e-5, " y=10^x", 5.01}},
+        {4, {"10", "", ""}, true, -5, 631, 1e-5, 1.0232929922807536e-5, " y=10^x", 5.01},
         // |1/x| > 20 near 0 is left out.
-        {5, {"-1", "", ""}, true, -5, {991, 0, -0.2, -1 / 4.99, " y=x^-1", 5.01}},
-        {6,
-         {"1", "1", "1"},
-         true,
-         -5,
-         {1001, 0, 0.7568024953079282, std::sin(-3.99), "y=1sin(1x+1)", 5.01}},
-        {7,
-         {"1", "1", "1"},
-         true,
-         -5,
-         {1001, 0, -0.6536436208636119, std::cos(-3.99), "y=1cos(1x+1)", 5.01}},
-        {8, {"", "", ""}, true, -5, {961, 0, std::tan(-5.0), std::tan(-4.99), " y=tg(x)", 5.01}},
-        {9,
-         {"", "", ""},
-         true,
-         -5,
-         {972, 0, 1 / std::tan(-5.0), 1 / std::tan(-4.99), " y=ctg(x)", 5.01}},
+        {5, {"-1", "", ""}, true, -5, 991, -0.2, -1 / 4.99, " y=x^-1", 5.01},
+        {6, {"1", "1", "1"}, true, -5, 1001, std::sin(-4.0), std::sin(-3.99), "y=1sin(1x+1)", 5.01},
+        {7, {"1", "1", "1"}, true, -5, 1001, std::cos(-4.0), std::cos(-3.99), "y=1cos(1x+1)", 5.01},
+        {8, {}, true, -5, 961, std::tan(-5.0), std::tan(-4.99), " y=tg(x)", 5.01},
+        {9, {}, true, -5, 972, 1 / std::tan(-5.0), 1 / std::tan(-4.99), " y=ctg(x)", 5.01},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.expected.label.toStdString());
-        const Outcome o = plot(c.kind, c.texts, c.line, c.start);
-        EXPECT_EQ(o.segments, c.expected.segments);
-        EXPECT_EQ(o.dots, c.expected.dots);
-        EXPECT_FLOAT_EQ(o.firstY1, c.expected.firstY1);
-        EXPECT_FLOAT_EQ(o.firstY2, c.expected.firstY2);
-        EXPECT_EQ(o.label, c.expected.label);
-        EXPECT_NEAR(o.labelX, c.expected.labelX, 1e-6);
+        SCOPED_TRACE(c.label);
+        RecordingCanvas canvas;
+        ScriptedInputs inputs(c.texts);
+        GraphPlan plan;
+        plan.start = c.start;
+        plan.lineMethod = c.line;
+        plan.pointStep = kStartupStep;
+        ASSERT_TRUE(GraphPlotter::plot(*GraphRoutines::forKind(c.kind), plan, canvas, inputs));
+        EXPECT_EQ(canvas.segments.size(), c.line ? c.count : 0u);
+        EXPECT_EQ(canvas.dots.size(), c.line ? 0u : c.count);
+        const QLineF first =
+            c.line ? canvas.segments.at(0) : QLineF(canvas.dots.at(0), canvas.dots.at(0));
+        EXPECT_FLOAT_EQ(first.y1(), c.firstY1);
+        EXPECT_FLOAT_EQ(first.y2(), c.firstY2);
+        ASSERT_EQ(canvas.labels.size(), 1u);
+        EXPECT_EQ(canvas.labels[0].text, QString::fromUtf8(c.label));
+        EXPECT_NEAR(canvas.labels[0].at.x(), c.labelX, 1e-6);
     }
 }
 
@@ -109,37 +77,6 @@ TEST(GraphPlotter, NoSegmentSpansAPole) {
             EXPECT_GT(std::fabs(pole - s.x1()), 0.045) << kind << " " << s.x1();
             EXPECT_FALSE(s.x1() < pole && pole < s.x2()) << kind << " " << s.x1();
         }
-    }
-}
-
-TEST(GraphPlotter, SamplesThatCannotBeComputedOrDrawnEndThePlot) {
-    const struct {
-        int kind;
-        std::array<QString, 3> texts;
-        double start;
-        int error;
-    } cases[] = {
-        {5, {"0.5", "", ""}, -5, VbError::InvalidProcedureCall},  // sqrt of a negative
-        {9, {"", "", ""}, 0, VbError::DivisionByZero},            // cot 0
-        {3, {"1", "", ""}, 0.01, VbError::DivisionByZero},        // log to the base 1
-        {3, {"-2", "", ""}, 0.01, VbError::InvalidProcedureCall},
-        {4, {"0", "", ""}, -5, VbError::InvalidProcedureCall},  // 0^-5
-        {1, {"1e39", "1", ""}, -5, VbError::Overflow},          // beyond single precision
-        {2, {"1e308", "1", "1"}, -5, VbError::Overflow},        // beyond the range of numbers
-        {6, {"1e308", "1e308", "1e308"}, -5, VbError::Overflow},
-    };
-    for (const auto& c : cases) {
-        RecordingCanvas canvas;
-        ScriptedInputs inputs(c.texts);
-        GraphPlan plan;
-        plan.start = c.start;
-        try {
-            GraphPlotter::plot(*GraphRoutines::forKind(c.kind), plan, canvas, inputs);
-            ADD_FAILURE() << c.kind << " did not fail";
-        } catch (const VbError& e) {
-            EXPECT_EQ(e.code(), c.error) << c.kind;
-        }
-        EXPECT_TRUE(canvas.segments.empty() && canvas.labels.empty()) << c.kind;
     }
 }
 
