@@ -1,7 +1,5 @@
 #include "PlaneFixture.h"
 
-#include <QRadioButton>
-
 #include <functional>
 #include <limits>
 #include <set>
@@ -11,19 +9,6 @@ namespace zeto::test {
 namespace {
 
 using PlaneDrawing = PlaneFixture;
-
-// The plane as the program starts it (axis length 10, labels, no grid, the thick pen, the
-// line method) comes back whole on a redraw, whatever was drawn on it.
-TEST_F(PlaneDrawing, StartsWithLabelsAndNoGridAndARedrawLeavesOnlyThat) {
-    EXPECT_TRUE(control<QRadioButton>("Oplxf")->isChecked());
-    EXPECT_EQ(surface.drawWidth(), 2);
-    const QImage start = image();
-    form3.DrawDot(1, 1, kGreen);
-    form3.PrintWord(2, 2, "text", "255");
-    surface.circle(0, 0, 4, kGreen);
-    drawPlane(10, false, true);
-    EXPECT_EQ(image(), start);
-}
 
 TEST_F(PlaneDrawing, GridHasTwentyLinesEachWayAndNoneOnTheAxes) {
     drawPlane(10, true, false);
