@@ -87,55 +87,50 @@ std::vector<QRect> labelBoxes(const PlaneGrid& g, const QFontMetrics& fm) {
 
 // Every tick mark with its colour, every label in its box and the axis colour nowhere else,
 // and the drawing colour and pen width the redraw leaves.
-struct AxesCase {
-    int L;
-    bool labels;
-    int bl;
-    BgrColor colour;  // of every tick after the first on the x axis, which is black
-    int penWidth;
-};
-
-class PlaneAxes : public PlaneFixture, public ::testing::WithParamInterface<AxesCase> {};
-
-TEST_P(PlaneAxes, TicksAndLabelsRunFromOneMinusLToLMinusOne) {
-    const AxesCase c = GetParam();
+TEST_F(PlaneDrawing, TicksAndLabelsRunFromOneMinusLToLMinusOne) {
+    const struct {
+        int L;
+        bool labels;
+        int bl;
+        BgrColor colour;  // of every tick after the first on the x axis, which is black
+        int penWidth;
+    } cases[] = {{10, false, 2, kBlack, 2}, {10, true, 2, kRed, 2}, {10, true, 1, kRed, 1},
+                 {10, true, 7, kRed, 1},    {5, true, 2, kRed, 2},  {20, true, 2, kRed, 2},
+                 {5, false, 2, kBlack, 2}};
     chooseSwatchColor("zbcolor", kRed);
-    form4.setPenWidthValue(c.bl);
-    drawPlane(c.L, false, c.labels);
-    const PlaneGrid g = grid();
-    const double tick = c.L / 40.0;
-    for (int j = 1 - c.L; j <= c.L - 1; ++j) {
-        if (j == 0) continue;
-        for (int y = g.row(tick) + 1; y < g.row(0); ++y)
-            EXPECT_TRUE(hasColor(image(), g.col(j), y, j == 1 - c.L ? kBlack : c.colour)) << j;
-        for (int x = g.col(-tick) + 1; x < g.col(0); ++x)
-            EXPECT_TRUE(hasColor(image(), x, g.row(j), c.colour)) << "y tick " << j;
-        // Nothing beyond the tick's length.
-        EXPECT_TRUE(hasColor(image(), g.col(j), g.row(tick) - 2, kWhite)) << j;
-        EXPECT_TRUE(hasColor(image(), g.col(-tick) - 2, g.row(j), kWhite)) << j;
-    }
-    // No tick at the arrowhead ends.
-    EXPECT_TRUE(hasColor(image(), g.col(-c.L), g.row(0.15), kWhite));
-    EXPECT_TRUE(hasColor(image(), g.col(-0.15), g.row(-c.L), kWhite));
-    EXPECT_EQ(surface.foreColor(), c.colour);
-    EXPECT_EQ(surface.drawWidth(), c.penWidth);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << "L " << c.L << (c.labels ? " labels" : "") << " bl " << c.bl);
+        form4.setPenWidthValue(c.bl);
+        drawPlane(c.L, false, c.labels);
+        const PlaneGrid g = grid();
+        const double tick = c.L / 40.0;
+        for (int j = 1 - c.L; j <= c.L - 1; ++j) {
+            if (j == 0) continue;
+            for (int y = g.row(tick) + 1; y < g.row(0); ++y)
+                EXPECT_TRUE(hasColor(image(), g.col(j), y, j == 1 - c.L ? kBlack : c.colour)) << j;
+            for (int x = g.col(-tick) + 1; x < g.col(0); ++x)
+                EXPECT_TRUE(hasColor(image(), x, g.row(j), c.colour)) << "y tick " << j;
+            // Nothing beyond the tick's length.
+            EXPECT_TRUE(hasColor(image(), g.col(j), g.row(tick) - 2, kWhite)) << j;
+            EXPECT_TRUE(hasColor(image(), g.col(-tick) - 2, g.row(j), kWhite)) << j;
+        }
+        // No tick at the arrowhead ends.
+        EXPECT_TRUE(hasColor(image(), g.col(-c.L), g.row(0.15), kWhite));
+        EXPECT_TRUE(hasColor(image(), g.col(-0.15), g.row(-c.L), kWhite));
+        EXPECT_EQ(surface.foreColor(), c.colour);
+        EXPECT_EQ(surface.drawWidth(), c.penWidth);
 
-    const auto boxes = labelBoxes(g, QFontMetrics(surface.font()));
-    ASSERT_EQ(boxes.size(), static_cast<size_t>(4 * c.L - 3));
-    std::vector<QRect> allowed = axisRegions(g);
-    if (c.labels) {
-        for (const QRect& box : boxes) EXPECT_GT(countColor(image(), box, kRed), 0) << box.x();
-        allowed.insert(allowed.end(), boxes.begin(), boxes.end());
+        const auto boxes = labelBoxes(g, QFontMetrics(surface.font()));
+        ASSERT_EQ(boxes.size(), static_cast<size_t>(4 * c.L - 3));
+        std::vector<QRect> allowed = axisRegions(g);
+        if (c.labels) {
+            for (const QRect& box : boxes) EXPECT_GT(countColor(image(), box, kRed), 0) << box.x();
+            allowed.insert(allowed.end(), boxes.begin(), boxes.end());
+        }
+        EXPECT_EQ(strayPixels(image(), kRed, allowed), 0);
     }
-    EXPECT_EQ(strayPixels(image(), kRed, allowed), 0);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    LengthsLabelsAndPenWidths, PlaneAxes,
-    ::testing::Values(AxesCase{10, false, 2, kBlack, 2}, AxesCase{10, true, 2, kRed, 2},
-                      AxesCase{10, true, 1, kRed, 1}, AxesCase{10, true, 7, kRed, 1},
-                      AxesCase{5, true, 2, kRed, 2}, AxesCase{20, true, 2, kRed, 2},
-                      AxesCase{5, false, 2, kBlack, 2}));
 
 // The colour text is read before the coordinates: a refused call leaves the drawing colour.
 TEST_F(PlaneDrawing, OutOfRangeValuesRaiseOverflowAndChangeNothing) {
