@@ -1,5 +1,7 @@
 #include "PlaneFixture.h"
 
+#include <functional>
+#include <limits>
 #include <set>
 #include <vector>
 
@@ -7,13 +9,6 @@ namespace zeto::test {
 namespace {
 
 using PlaneDrawing = PlaneFixture;
-
-TEST_F(PlaneDrawing, StartsWithAxesPenWidthTwoAndNoGrid) {
-    EXPECT_EQ(form3.windowTitle(), QStringLiteral("ZETO-坐标"));
-    EXPECT_EQ(surface.objectName(), QStringLiteral("Picture1"));
-    EXPECT_EQ(surface.drawWidth(), 2);
-    EXPECT_EQ(countColor(image(), kDefaultGrid), 0);
-}
 
 TEST_F(PlaneDrawing, GridHasTwentyLinesEachWayAndNoneOnTheAxes) {
     drawPlane(10, true, false);
@@ -61,45 +56,6 @@ TEST_F(PlaneDrawing, ChosenColoursReachGridBackgroundAxesAndArrowheads) {
     EXPECT_GT(inTextBox(-0.5, 9.5, "Y", kBlack), 0);
 }
 
-// Every tick mark with its colour, and the drawing colour and pen width the redraw leaves.
-struct TickCase {
-    bool labels;
-    int bl;
-    BgrColor colour;  // of every tick after the first on the x axis, which is black
-    int penWidth;
-};
-
-class PlaneTicks : public PlaneFixture, public ::testing::WithParamInterface<TickCase> {};
-
-TEST_P(PlaneTicks, TicksRunFromOneMinusLToLMinusOneWithTheDrawingColour) {
-    const TickCase c = GetParam();
-    chooseSwatchColor("zbcolor", kRed);
-    form4.setPenWidthValue(c.bl);
-    drawPlane(10, false, c.labels);
-    const PlaneGrid g = grid();
-    const double tick = 10 / 40.0;
-    for (int j = -9; j <= 9; ++j) {
-        if (j == 0) continue;
-        for (int y = g.row(tick) + 1; y < g.row(0); ++y)
-            EXPECT_TRUE(hasColor(image(), g.col(j), y, j == -9 ? kBlack : c.colour)) << j;
-        for (int x = g.col(-tick) + 1; x < g.col(0); ++x)
-            EXPECT_TRUE(hasColor(image(), x, g.row(j), c.colour)) << "y tick " << j;
-        // Nothing beyond the tick's length.
-        EXPECT_TRUE(hasColor(image(), g.col(j), g.row(tick) - 2, kWhite)) << j;
-        EXPECT_TRUE(hasColor(image(), g.col(-tick) - 2, g.row(j), kWhite)) << j;
-    }
-    // No tick at the arrowhead ends.
-    EXPECT_TRUE(hasColor(image(), g.col(-10), g.row(0.15), kWhite));
-    EXPECT_TRUE(hasColor(image(), g.col(-0.15), g.row(-10), kWhite));
-    EXPECT_EQ(surface.foreColor(), c.colour);
-    EXPECT_EQ(surface.drawWidth(), c.penWidth);
-}
-
-INSTANTIATE_TEST_SUITE_P(LabelsAndPenWidths, PlaneTicks,
-                         ::testing::Values(TickCase{false, 2, kBlack, 2},
-                                           TickCase{true, 2, kRed, 2}, TickCase{true, 1, kRed, 1},
-                                           TickCase{true, 7, kRed, 1}));
-
 // Regions where axis-coloured pixels may appear besides the labels.
 std::vector<QRect> axisRegions(const PlaneGrid& g) {
     const int L = g.L;
@@ -129,32 +85,89 @@ std::vector<QRect> labelBoxes(const PlaneGrid& g, const QFontMetrics& fm) {
     return boxes;
 }
 
-struct LabelCase {
-    int L;
-    bool labels;
-};
-
-class PlaneLabels : public PlaneFixture, public ::testing::WithParamInterface<LabelCase> {};
-
-TEST_P(PlaneLabels, LabelsStandInTheirBoxesAndNowhereElse) {
-    const LabelCase c = GetParam();
+// Every tick mark with its colour, every label in its box and the axis colour nowhere else,
+// and the drawing colour and pen width the redraw leaves.
+TEST_F(PlaneDrawing, TicksAndLabelsRunFromOneMinusLToLMinusOne) {
+    const struct {
+        int L;
+        bool labels;
+        int bl;
+        BgrColor colour;  // of every tick after the first on the x axis, which is black
+        int penWidth;
+    } cases[] = {{10, false, 2, kBlack, 2}, {10, true, 2, kRed, 2}, {10, true, 1, kRed, 1},
+                 {10, true, 7, kRed, 1},    {5, true, 2, kRed, 2},  {20, true, 2, kRed, 2},
+                 {5, false, 2, kBlack, 2}};
     chooseSwatchColor("zbcolor", kRed);
-    drawPlane(c.L, false, c.labels);
-    const PlaneGrid g = grid();
-    const auto boxes = labelBoxes(g, QFontMetrics(surface.font()));
-    ASSERT_EQ(boxes.size(), static_cast<size_t>(4 * c.L - 3));
-    std::vector<QRect> allowed = axisRegions(g);
-    if (c.labels) {
-        for (const QRect& box : boxes) EXPECT_GT(countColor(image(), box, kRed), 0) << box.x();
-        allowed.insert(allowed.end(), boxes.begin(), boxes.end());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << "L " << c.L << (c.labels ? " labels" : "") << " bl " << c.bl);
+        form4.setPenWidthValue(c.bl);
+        drawPlane(c.L, false, c.labels);
+        const PlaneGrid g = grid();
+        const double tick = c.L / 40.0;
+        for (int j = 1 - c.L; j <= c.L - 1; ++j) {
+            if (j == 0) continue;
+            for (int y = g.row(tick) + 1; y < g.row(0); ++y)
+                EXPECT_TRUE(hasColor(image(), g.col(j), y, j == 1 - c.L ? kBlack : c.colour)) << j;
+            for (int x = g.col(-tick) + 1; x < g.col(0); ++x)
+                EXPECT_TRUE(hasColor(image(), x, g.row(j), c.colour)) << "y tick " << j;
+            // Nothing beyond the tick's length.
+            EXPECT_TRUE(hasColor(image(), g.col(j), g.row(tick) - 2, kWhite)) << j;
+            EXPECT_TRUE(hasColor(image(), g.col(-tick) - 2, g.row(j), kWhite)) << j;
+        }
+        // No tick at the arrowhead ends.
+        EXPECT_TRUE(hasColor(image(), g.col(-c.L), g.row(0.15), kWhite));
+        EXPECT_TRUE(hasColor(image(), g.col(-0.15), g.row(-c.L), kWhite));
+        EXPECT_EQ(surface.foreColor(), c.colour);
+        EXPECT_EQ(surface.drawWidth(), c.penWidth);
+
+        const auto boxes = labelBoxes(g, QFontMetrics(surface.font()));
+        ASSERT_EQ(boxes.size(), static_cast<size_t>(4 * c.L - 3));
+        std::vector<QRect> allowed = axisRegions(g);
+        if (c.labels) {
+            for (const QRect& box : boxes) EXPECT_GT(countColor(image(), box, kRed), 0) << box.x();
+            allowed.insert(allowed.end(), boxes.begin(), boxes.end());
+        }
+        EXPECT_EQ(strayPixels(image(), kRed, allowed), 0);
     }
-    EXPECT_EQ(strayPixels(image(), kRed, allowed), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(AxisLengths, PlaneLabels,
-                         ::testing::Values(LabelCase{10, true}, LabelCase{5, true},
-                                           LabelCase{20, true}, LabelCase{10, false},
-                                           LabelCase{5, false}));
+// The colour text is read before the coordinates: a refused call leaves the drawing colour.
+TEST_F(PlaneDrawing, OutOfRangeValuesRaiseOverflowAndChangeNothing) {
+    const QImage before = image();
+    const BgrColor drawing = surface.foreColor();
+    std::vector<std::function<void()>> operations;
+    for (double bad : {1e39, std::numeric_limits<double>::quiet_NaN()}) {
+        operations.push_back([=] { form3.DrawDot(bad, 0, kGreen); });
+        operations.push_back([=] { form3.PrintWord(bad, 0, "w", "255"); });
+        operations.push_back([=] { form3.PrintWord(0, bad, "w", "255"); });
+    }
+    // Colour texts beyond the 32-bit integer range.
+    for (const char* text : {"1e20", "-3000000000", "1e400"})
+        operations.push_back([=] { form3.PrintWord(0, 0, "w", text); });
+    for (size_t k = 0; k < operations.size(); ++k)
+        EXPECT_EQ(errorCode(operations[k]), VbError::Overflow) << k;
+    EXPECT_EQ(image(), before);
+    EXPECT_EQ(surface.foreColor(), drawing);
+}
+
+TEST_F(PlaneDrawing, PrintWordReadsTheColourTextByItsLeadingNumberAndKeepsIt) {
+    const struct {
+        const char* text;
+        BgrColor colour;
+    } cases[] = {{"255", kRed},       {"65280", kGreen}, {" 255 blue", kRed},
+                 {"&HFF0000", kBlue}, {"abc", 0},        {"-1", kWhite}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        form3.XY();
+        form3.PrintWord(-7, 8, "Ab", QString::fromUtf8(c.text));
+        EXPECT_EQ(surface.foreColor(), c.colour);
+        EXPECT_GT(inTextBox(-7, 8, "Ab", c.colour), 0);
+        // Later segments without a colour of their own use it.
+        surface.line(-8, -8, -6, -8);
+        EXPECT_TRUE(hasColor(image(), grid().col(-7), grid().row(-8), c.colour));
+    }
+}
 
 }  // namespace
 }  // namespace zeto::test

@@ -84,11 +84,13 @@ void expectIdleAfter(Pages& p, const QString& message) {
     EXPECT_FALSE(p.shell.lampRunning);
 }
 
-TEST(PlotPage, FunctionInputsAndTheirMessages) {
+// Functions and curves from their pages: what reaches the plane, what is reported, and what
+// is drawn when a message comes (nothing).
+TEST(PlotPage, InputsAndTheirMessages) {
     const struct {
         const char* kind;
         std::array<QString, 3> coefficients;
-        const char* domain[2];
+        const char* domain[2];  // none for a curve
         const char* formula;
         QString message;
         bool sound;
@@ -110,6 +112,8 @@ TEST(PlotPage, FunctionInputsAndTheirMessages) {
         {"幂函数", {"0.5", "", ""}, {"-5", "5"}, "", kDraw, true, true, {}},
         {"余切函数", {"", "", ""}, {"0", "5"}, "", kDraw, true, true, {}},
         {"一次函数", {"1e39", "1", ""}, {"-5", "5"}, "", kDraw, true, true, {}},
+        {"二次函数", {"1e308", "1", "1"}, {"-5", "5"}, "", kDraw, true, true, {}},
+        {"正弦函数", {"1e308", "1e308", "1e308"}, {"-5", "5"}, "", kDraw, true, true, {}},
         {"二次函数", {"1e30", "0", "0"}, {"-5", "5"}, "", {}, true, true, {}},
         {"自定义函数", {}, {"-5", "5"}, "exp(X)", kFormula, false, true, {}},
         {"自定义函数", {}, {"-5", "5"}, "sqr(X)", kFormula, false, true, {}},
@@ -120,64 +124,44 @@ TEST(PlotPage, FunctionInputsAndTheirMessages) {
         // A value the plane cannot take is reported once, and ends the plot.
         {"自定义函数", {}, {"-5", "5"}, "\"a\"", kDraw, false, true, {}},
         {"自定义函数", {}, {"-5", "5"}, "X*X/4", {}, true, true, {3, 2.25}},
+        {"直线", {"", "1", "1"}, {}, "", kEmpty, false, false, {}},
+        {"直线", {"1", "1", ""}, {}, "", kEmpty, false, false, {}},
+        {"椭圆", {"5", "", ""}, {}, "", kEmpty, false, false, {}},
+        {"椭圆", {"5", "3", ""}, {}, "", {}, true, true, {0, 3}},  // the hidden third is not read
+        {"抛物线1", {"2", "", ""}, {}, "", {}, true, true, {2, 2.8284}},  // nor the hidden second
+        {"直线", {" ", "1", "1"}, {}, "", {}, true, true, {3, -1}},       // a blank is not empty: 0
+        {"直线", {"1", "1", "abc"}, {}, "", {}, true, true, {3, -3}},
+        {"圆", {"1", "1", "abc"}, {}, "", kDraw, true, true, {}},
+        {"圆", {"1", "1", " "}, {}, "", kDraw, true, true, {}},
+        {"圆", {"1e39", "1", "1"}, {}, "", kDraw, true, true, {}},
+        {"圆", {"1", "1", "-1"}, {}, "", kDraw, true, true, {}},
+        {"圆", {"1", "1", "0"}, {}, "", {}, true, true, {-1, -1}},
+        {"直线", {"0", "0", "1"}, {}, "", kDraw, true, true, {}},
+        {"椭圆", {"0", "3", ""}, {}, "", kDraw, true, true, {}},
+        {"双曲线1", {"0", "3", ""}, {}, "", kDraw, true, true, {}},
+        {"双曲线2", {"3", "0", ""}, {}, "", kDraw, true, true, {}},
+        {"双曲线2", {"0", "4", ""}, {}, "", kDraw, true, true, {}},
+        {"抛物线2", {"0", "", ""}, {}, "", kDraw, true, true, {}},
+        {"椭圆", {"1e30", "3", ""}, {}, "", {}, true, true, {0, 3}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.kind) + " " + c.formula + " " + c.coefficients[0].toStdString());
+        SCOPED_TRACE(std::string(c.kind) + " " + c.formula + " " + c.coefficients[0].toStdString() +
+                     "," + c.coefficients[1].toStdString() + "," + c.coefficients[2].toStdString());
         Pages p;
-        p.set("zdyjxs", QString::fromUtf8(c.formula));
-        p.plotFunction(c.kind, c.coefficients, c.domain[0], c.domain[1]);
+        if (c.domain[0]) {
+            p.set("zdyjxs", QString::fromUtf8(c.formula));
+            p.plotFunction(c.kind, c.coefficients, c.domain[0], c.domain[1]);
+        } else {
+            p.plotCurve(c.kind, c.coefficients);
+        }
         expectIdleAfter(p, c.message);
         EXPECT_EQ(p.shell.sounds, c.sound ? 1 : 0);
         EXPECT_EQ(p.planeShown(), c.shown);
-        if (!c.drawnAt.isNull()) {
-            EXPECT_TRUE(p.graphAt(c.drawnAt.x(), c.drawnAt.y()));
-        }
-        if (c.message == kDomain) {
-            EXPECT_EQ(countColor(p.image(), kGraph), 0);
-        }
-    }
-}
-
-TEST(PlotPage, CurveInputsAndTheirMessages) {
-    const struct {
-        const char* curve;
-        std::array<QString, 3> coefficients;
-        QString message;
-        QPointF drawnAt;
-    } cases[] = {
-        {"直线", {"", "1", "1"}, kEmpty, {}},
-        {"直线", {"1", "1", ""}, kEmpty, {}},
-        {"椭圆", {"5", "", ""}, kEmpty, {}},
-        {"椭圆", {"5", "3", ""}, {}, {0, 3}},         // the hidden third field is not looked at
-        {"抛物线1", {"2", "", ""}, {}, {2, 2.8284}},  // nor the hidden second
-        {"直线", {" ", "1", "1"}, {}, {3, -1}},       // a blank is not empty; it reads 0
-        {"直线", {"1", "1", "abc"}, {}, {3, -3}},
-        {"圆", {"1", "1", "abc"}, kDraw, {}},
-        {"圆", {"1", "1", "-1"}, kDraw, {}},
-        {"圆", {"1", "1", "0"}, {}, {-1, -1}},
-        {"直线", {"0", "0", "1"}, kDraw, {}},
-        {"椭圆", {"0", "3", ""}, kDraw, {}},
-        {"双曲线1", {"0", "3", ""}, kDraw, {}},
-        {"双曲线2", {"3", "0", ""}, kDraw, {}},
-        {"抛物线2", {"0", "", ""}, kDraw, {}},
-        {"椭圆", {"1e30", "3", ""}, {}, {0, 3}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.curve) + " " + c.coefficients[0].toStdString() + "," +
-                     c.coefficients[1].toStdString() + "," + c.coefficients[2].toStdString());
-        Pages p;
-        p.plotCurve(c.curve, c.coefficients);
-        expectIdleAfter(p, c.message);
-        if (c.message == kEmpty) {
-            EXPECT_EQ(p.shell.scripted.messages.value(0).icon, Dialogs::Icon::None);
-            EXPECT_FALSE(p.planeShown());
-        }
-        if (!c.drawnAt.isNull()) {
-            EXPECT_TRUE(p.graphAt(c.drawnAt.x(), c.drawnAt.y()));
-        }
-        if (!c.message.isEmpty()) {
-            EXPECT_EQ(countColor(p.image(), kGraph), 0);
-        }
+        EXPECT_TRUE(c.drawnAt.isNull() || p.graphAt(c.drawnAt.x(), c.drawnAt.y()));
+        if (c.message.isEmpty()) continue;
+        EXPECT_EQ(countColor(p.image(), kGraph), 0);
+        EXPECT_EQ(p.shell.scripted.messages.value(0).icon,
+                  c.message == kEmpty ? Dialogs::Icon::None : Dialogs::Icon::Exclamation);
     }
 }
 
@@ -248,6 +232,11 @@ TEST(PlotPage, DirectricesWhenAsked) {
         {"双曲线2", {"3", "4", ""}, {{7, 1.8}, {-7, -1.8}}, {8.5, 1.8}},
         {"抛物线1", {"2", "", ""}, {{-1, 7}}, {-1, 8.5}},
         {"抛物线2", {"1", "", ""}, {{7, -0.5}}, {8.5, -0.5}},
+        // Sides follow the signs of the coefficients; p = 0 puts the directrix on the y axis.
+        {"椭圆", {"5", "-3", ""}, {{6.25, 7}, {-6.25, -7}}, {6.25, 8.5}},
+        {"抛物线1", {"-2", "", ""}, {{1, 7}}, {1, 8.5}},
+        {"抛物线1", {"0", "", ""}, {{0, 7}, {0, -7}}, {0, 8.5}},
+        {"抛物线2", {"-1", "", ""}, {{7, 0.5}}, {8.5, 0.5}},
     };
     for (const auto& c : cases) {
         for (bool asked : {false, true}) {
