@@ -210,6 +210,8 @@ TEST_F(SettingsWindow, ClosingOrConfirmingHidesUntilTheProgramEnds) {
     form4.show();
     control<QPushButton>("Command1")->click();
     EXPECT_FALSE(form4.isVisible());
+    control<QPushButton>("Command2")->click();  // "帮助"
+    EXPECT_EQ(shell.helpRequests, 1);
     shell.state.EXITZETO = true;
     EXPECT_TRUE(form3.close());
     EXPECT_TRUE(form4.close());
