@@ -6,14 +6,11 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/PlotBench
 //   xvfb-run -a build/bench/PlotBench          (a real X server; QT_QPA_PLATFORM unset)
 
-#include "SilentDialogs.h"
+#include "BenchPlatform.h"
 #include "plane/CoordinateWindow.h"
 #include "plane/SettingsWindow.h"
 #include "platform/AppFont.h"
 #include "platform/DrawingSurface.h"
-#include "platform/Launcher.h"
-#include "platform/Platform.h"
-#include "platform/SoundPlayer.h"
 #include "script/core/ProcedureText.h"
 #include "script/core/ScriptHost.h"
 #include "script/core/ScriptObject.h"
@@ -36,16 +33,11 @@
 
 namespace {
 
-class SilentSound : public zeto::SoundPlayer {
-  public:
-    void play(const QString&) override {}
-};
-
 // The program with its main window shown on the function page.
 class Program {
   public:
-    Program() : platform_{dialogs_, launcher_, sound_, zeto::ProgramFiles()} {
-        window_ = std::make_unique<zeto::MainWindow>(platform_);
+    Program() {
+        window_ = std::make_unique<zeto::MainWindow>(desktop_.platform);
         window_->show();
         window_->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(1);
         QCoreApplication::processEvents();
@@ -94,10 +86,7 @@ class Program {
     zeto::DrawingSurface& surface() { return window_->coordinateWindow().surface(); }
 
   private:
-    SilentDialogs dialogs_;
-    zeto::Launcher launcher_;
-    SilentSound sound_;
-    zeto::Platform platform_;
+    BenchPlatform desktop_;
     std::unique_ptr<zeto::MainWindow> window_;
 };
 

@@ -1,12 +1,8 @@
 // Start-up of the main window: its load steps (settings and coordinate windows, first plane,
 // panel configurations) up to the window shown. Run: build/bench/StartupBench
-#include "SilentDialogs.h"
+#include "BenchPlatform.h"
 #include "plane/SettingsWindow.h"
 #include "platform/AppFont.h"
-#include "platform/Dialogs.h"
-#include "platform/Launcher.h"
-#include "platform/Platform.h"
-#include "platform/SoundPlayer.h"
 #include "shell/MainWindow.h"
 #include "tools/SequencePage.h"
 
@@ -31,10 +27,8 @@ void showMainWindow(zeto::Platform& platform) {
 }
 
 void BM_MainWindowShown(benchmark::State& state) {
-    SilentDialogs dialogs;
-    zeto::Launcher launcher;
-    zeto::SoundPlayer sound;
-    zeto::Platform platform{dialogs, launcher, sound, zeto::ProgramFiles()};
+    BenchPlatform desktop;
+    zeto::Platform& platform = desktop.platform;
     for (auto _ : state) showMainWindow(platform);
 }
 BENCHMARK(BM_MainWindowShown)->Unit(benchmark::kMillisecond);
@@ -42,10 +36,8 @@ BENCHMARK(BM_MainWindowShown)->Unit(benchmark::kMillisecond);
 // The whole 100-term preview of "N^2+N+2" as the page runs it: generated texts through the
 // hidden script box, the engine, and the list filled by the callback.
 void BM_UserDefinedPreviewOnThePage(benchmark::State& state) {
-    SilentDialogs dialogs;
-    zeto::Launcher launcher;
-    zeto::SoundPlayer sound;
-    zeto::Platform platform{dialogs, launcher, sound, zeto::ProgramFiles()};
+    BenchPlatform desktop;
+    zeto::Platform& platform = desktop.platform;
     zeto::MainWindow mainWindow(platform);
     mainWindow.findChild<zeto::SequencePage*>()->selectKind(QStringLiteral("自定义数列"));
     auto* preview = mainWindow.findChild<QPushButton*>(QStringLiteral("Command15"));
@@ -60,10 +52,8 @@ BENCHMARK(BM_UserDefinedPreviewOnThePage)->Unit(benchmark::kMillisecond);
 // The arithmetic preview as the user sees it: the page in front, a yield after every term.
 // Its cost must grow with the number of terms, not with its square.
 void BM_ArithmeticPreviewOnThePage(benchmark::State& state) {
-    SilentDialogs dialogs;
-    zeto::Launcher launcher;
-    zeto::SoundPlayer sound;
-    zeto::Platform platform{dialogs, launcher, sound, zeto::ProgramFiles()};
+    BenchPlatform desktop;
+    zeto::Platform& platform = desktop.platform;
     zeto::MainWindow mainWindow(platform);
     mainWindow.show();
     mainWindow.findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(5);
@@ -94,11 +84,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     zeto::applyAppFont();
     {
-        SilentDialogs dialogs;
-        zeto::Launcher launcher;
-        zeto::SoundPlayer sound;
-        zeto::Platform platform{dialogs, launcher, sound, zeto::ProgramFiles()};
-        showMainWindow(platform);
+        BenchPlatform desktop;
+        showMainWindow(desktop.platform);
     }
     // The first window of a fresh process pays for fonts, styles and plugins: that is the cold
     // start.
