@@ -220,10 +220,6 @@ void MainWindow::setStatus(const QString& text) {
     status_->setText(text);
 }
 
-QString MainWindow::statusText() const {
-    return status_->text();
-}
-
 void MainWindow::startLamp() {
     lamp_->start();
 }

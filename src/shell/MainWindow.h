@@ -47,7 +47,6 @@ class MainWindow : public QMainWindow, public Shell, public PlaneHost {
     const ProgramFiles& files() const override { return platform_.files; }
     QWidget* mainWidget() override { return this; }
     void setStatus(const QString& text) override;
-    QString statusText() const override;
     void startLamp() override;
     void stopLamp() override;
     void soundout() override;

@@ -29,7 +29,6 @@ class Shell {
     virtual QWidget* mainWidget() = 0;
 
     virtual void setStatus(const QString& text) = 0;
-    virtual QString statusText() const = 0;
     virtual void startLamp() = 0;
     // Stops the lamp's timer and shows its idle picture.
     virtual void stopLamp() = 0;

@@ -39,7 +39,6 @@ class FakeShell : public Shell, public PlaneHost {
     const ProgramFiles& files() const override { return programFiles; }
     QWidget* mainWidget() override { return &main; }
     void setStatus(const QString& text) override;
-    QString statusText() const override { return status; }
     void startLamp() override;
     void stopLamp() override;
     void soundout() override { ++sounds; }
