@@ -30,9 +30,7 @@ class CalcFixture : public ::testing::Test {
 
     template <typename T>
     T* control(const char* name) {
-        T* widget = shell.main.findChild<T*>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return shell.control<T>(name);
     }
     QLineEdit* field(const char* name) { return control<QLineEdit>(name); }
     void click(const char* name) { control<QPushButton>(name)->click(); }

@@ -39,10 +39,7 @@ struct Pages {
     }
     template <typename T>
     T* control(const char* name) {
-        T* widget = shell.main.findChild<T*>(QLatin1String(name));
-        if (!widget) widget = shell.settingsWindow().findChild<T*>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return shell.control<T>(name);
     }
     void set(const char* field, const QString& text) { control<QLineEdit>(field)->setText(text); }
     void setAll(const char* prefix, const std::array<QString, 3>& texts) {

@@ -32,9 +32,7 @@ struct Pages {
 
     template <typename T>
     T* control(const char* name) {
-        T* widget = shell.main.findChild<T*>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return shell.control<T>(name);
     }
     void click(const char* name) { control<QPushButton>(name)->click(); }
     QString text(const char* label) { return control<QLabel>(label)->text(); }

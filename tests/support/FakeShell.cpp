@@ -85,4 +85,8 @@ SettingsWindow& FakeShell::settingsWindow() {
     return planes_->settings();
 }
 
+QWidget& FakeShell::settingsWidget() {
+    return planes_->settings();
+}
+
 }  // namespace zeto::test

@@ -12,6 +12,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <gtest/gtest.h>
+
 #include <memory>
 
 namespace zeto {
@@ -58,6 +60,14 @@ class FakeShell : public Shell, public PlaneHost {
 
     CoordinateWindow& coordinateWindow();
     SettingsWindow& settingsWindow();
+    // A control of the stand-in main window or of the settings window, by its name.
+    template <typename T>
+    T* control(const char* name) {
+        T* widget = main.findChild<T*>(QLatin1String(name));
+        if (!widget) widget = settingsWidget().findChild<T*>(QLatin1String(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
     script::ScriptHost& scriptHost() { return *host_; }
     FormulaCallbacks& callbacks() { return *callbacks_; }
 
@@ -79,6 +89,8 @@ class FakeShell : public Shell, public PlaneHost {
     QPlainTextEdit scriptBox;
 
   private:
+    QWidget& settingsWidget();
+
     std::unique_ptr<PlaneWindows> planes_;
     std::unique_ptr<FormulaCallbacks> callbacks_;
     std::unique_ptr<script::ScriptHost> host_;
