@@ -7,9 +7,7 @@
 namespace zeto {
 
 PlaneWindows::PlaneWindows(PlaneHost& host) : settings_(std::make_unique<SettingsWindow>(host)) {
-    settings_->setPenWidthValue(2);
     plane_ = std::make_unique<CoordinateWindow>(host, *settings_);
-    plane_->setPenWidth(2);
 
     CoordinateWindow* plane = plane_.get();
     QObject::connect(settings_.get(), &SettingsWindow::planeChanged, plane, &CoordinateWindow::XY);

@@ -9,8 +9,8 @@ class PlaneHost;
 class SettingsWindow;
 
 // The settings window and the coordinate window, built in the one order that works: the
-// plane is drawn from the settings, so the settings window comes first, and the pen width is
-// 2 before the coordinate window draws its first plane. The two windows talk only through
+// plane is drawn from the settings, so the settings window comes first (its pen width starts
+// at 2, which the first plane leaves in force). The two windows talk only through
 // the connections made here.
 class PlaneWindows {
   public:
