@@ -179,8 +179,7 @@ void FunctionPage::plotFormula() {
     Shell& sh = shell();
     sh.shared().JXSC = zdyjxs_->text();
     {
-        BusyScope task(sh, PlotFrame::owner(sh), QStringLiteral("作图中,请稍等..."),
-                       BusyScope::Lamp::On, BusyScope::Policy::RefuseWhileBusy);
+        BusyScope task = PlotFrame::task(sh);
         if (!task.yield()) return;
         FunctionPlotTarget graph{sh.canvas(), [this] { return tucolor_->color(); }, task};
         FormulaTargets targets;

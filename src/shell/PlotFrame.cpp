@@ -5,7 +5,6 @@
 #include "platform/Dialogs.h"
 #include "platform/core/VbError.h"
 #include "shell/Shell.h"
-#include "shell/TaskFrame.h"
 
 #include <QLineEdit>
 
@@ -19,11 +18,15 @@ bool PlotFrame::busy(Shell& shell) {
     return shell.tasks().running(owner(shell));
 }
 
+BusyScope PlotFrame::task(Shell& shell) {
+    return BusyScope(shell, owner(shell), QStringLiteral("作图中,请稍等..."), BusyScope::Lamp::On,
+                     BusyScope::Policy::RefuseWhileBusy);
+}
+
 void PlotFrame::run(Shell& shell, const PlotFields& fields,
                     const std::function<bool(PlotInputs&)>& draw) {
     {
-        BusyScope task(shell, owner(shell), QStringLiteral("作图中,请稍等..."), BusyScope::Lamp::On,
-                       BusyScope::Policy::RefuseWhileBusy);
+        BusyScope task = PlotFrame::task(shell);
         if (!task.yield()) return;
         PageInputs inputs(fields, task);
         try {

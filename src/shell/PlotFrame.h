@@ -1,6 +1,7 @@
 #pragma once
 
 #include "plane/core/PlotInputs.h"
+#include "shell/TaskFrame.h"
 
 #include <array>
 #include <functional>
@@ -9,7 +10,6 @@ class QLineEdit;
 
 namespace zeto {
 
-class BusyScope;
 class ColorSwatch;
 class Shell;
 
@@ -26,6 +26,8 @@ class PlotFrame {
     // plane's abscissa.
     static const void* owner(Shell& shell);
     static bool busy(Shell& shell);
+    // A plot's task: "作图中,请稍等..." with the lamp, refused while another plot runs.
+    static BusyScope task(Shell& shell);
 
     // "作图中,请稍等..." with the lamp and one yield, then `draw` with the page's fields read
     // afresh at every step; a step that cannot be computed or drawn ends the plot with
