@@ -10,18 +10,17 @@ namespace zeto {
 bool GraphPlotter::plot(const GraphRoutine& routine, const GraphPlan& plan, PlotCanvas& canvas,
                         PlotInputs& inputs) {
     CoefficientReader reader;
-    const auto numbers = [&](const CoefficientTexts& texts) { return reader.read(texts); };
-    const auto f = [&](double x) { return routine.f(x, numbers(inputs.coefficientTexts())); };
+    const auto numbers = [&] { return reader.read(inputs.coefficientTexts()); };
     double x = plan.start;
     if (plan.lineMethod && routine.straight) {
-        const Coefficients c = numbers(inputs.coefficientTexts());
+        const Coefficients c = numbers();
         canvas.segment(plan.start, routine.f(plan.start, c), plan.end, routine.f(plan.end, c),
                        inputs.color());
         if (!inputs.yield()) return false;
     } else if (plan.lineMethod) {
         Sweep sweep(plan.start, plan.end, kLineStep);
         for (; sweep.more(); sweep.next()) {
-            const Coefficients c = numbers(inputs.coefficientTexts());
+            const Coefficients c = numbers();
             const double left = sweep.x();
             const double y1 = routine.f(left, c);
             const double y2 = routine.f(left + kLineStep, c);
@@ -34,7 +33,7 @@ bool GraphPlotter::plot(const GraphRoutine& routine, const GraphPlan& plan, Plot
         Sweep sweep(plan.start, plan.end, plan.pointStep);
         for (; sweep.more(); sweep.next()) {
             const BgrColor color = inputs.color();
-            const double y = f(sweep.x());
+            const double y = routine.f(sweep.x(), numbers());
             if (!routine.admits(y)) continue;
             canvas.dot(sweep.x(), y, color);
             if (!inputs.yield()) return false;
@@ -43,7 +42,7 @@ bool GraphPlotter::plot(const GraphRoutine& routine, const GraphPlan& plan, Plot
     }
     if (plan.labelled) {
         const CoefficientTexts texts = inputs.coefficientTexts();
-        canvas.label(x, routine.f(x, numbers(texts)), routine.label(texts), inputs.color());
+        canvas.label(x, routine.f(x, reader.read(texts)), routine.label(texts), inputs.color());
     }
     return true;
 }
