@@ -39,17 +39,19 @@ class Host : public zeto::PlaneHost {
     zeto::ProgramFiles files_;
 };
 
-void BM_XYGridAndLabelsL20(benchmark::State& state) {
+void BM_PlaneGridAndLabelsL20(benchmark::State& state) {
     Host host;
     zeto::PlaneWindows windows(host);
-    windows.settings().findChild<QCheckBox*>(QStringLiteral("opnet"))->setChecked(true);
-    windows.settings().setAxisLength(20);
+    windows.settingsWindow().findChild<QCheckBox*>(QStringLiteral("opnet"))->setChecked(true);
+    zeto::PlaneSettings wide = windows.settings();
+    wide.axisLength = 20;
+    windows.model().apply(wide, zeto::PlaneSettingsModel::Effect::None);
     for (auto _ : state) {
-        windows.plane().XY();
+        windows.plane().drawAxes();
         benchmark::DoNotOptimize(windows.plane().surface().image().constBits());
     }
 }
-BENCHMARK(BM_XYGridAndLabelsL20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlaneGridAndLabelsL20)->Unit(benchmark::kMillisecond);
 
 void BM_SegmentAcrossPlane(benchmark::State& state) {
     Host host;
@@ -67,8 +69,8 @@ BENCHMARK(BM_SegmentAcrossPlane)->Unit(benchmark::kMicrosecond);
 void BM_ExportLargestPlane(benchmark::State& state, const char* name) {
     Host host;
     zeto::PlaneWindows windows(host);
-    windows.settings().findChild<QCheckBox*>(QStringLiteral("opnet"))->setChecked(true);
-    windows.settings().findChild<QRadioButton*>(QStringLiteral("Option3"))->click();
+    windows.settingsWindow().findChild<QCheckBox*>(QStringLiteral("opnet"))->setChecked(true);
+    windows.settingsWindow().findChild<QRadioButton*>(QStringLiteral("Option3"))->click();
     const QImage& picture = windows.plane().surface().image();
     state.SetLabel(std::to_string(picture.width()) + "x" + std::to_string(picture.height()));
     QTemporaryDir folder;
@@ -89,7 +91,7 @@ void BM_PointerMoveWithRubberBand(benchmark::State& state) {
     zeto::DrawingSurface& surface = window.surface();
     window.show();
     window.findChild<QToolButton*>(QStringLiteral("Opline"))->click();
-    window.findChild<zeto::PlaneTools*>()->Picture1_MouseDown(1, -5, -5);
+    window.findChild<zeto::PlaneTools*>()->pointerPressed(1, -5, -5);
     int step = 0;
     for (auto _ : state) {
         const QPointF at(100 + step % 300, 80 + (step * 7) % 300);

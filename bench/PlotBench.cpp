@@ -7,6 +7,7 @@
 //   xvfb-run -a build/bench/PlotBench          (a real X server; QT_QPA_PLATFORM unset)
 
 #include "BenchPlatform.h"
+#include "app/MainWindow.h"
 #include "plane/CoordinateWindow.h"
 #include "plane/SettingsWindow.h"
 #include "platform/AppFont.h"
@@ -14,7 +15,6 @@
 #include "script/core/ProcedureText.h"
 #include "script/core/ScriptHost.h"
 #include "script/core/ScriptObject.h"
-#include "shell/MainWindow.h"
 
 #include <benchmark/benchmark.h>
 
@@ -52,7 +52,7 @@ class Program {
     void pointMethod(const QString& fineness) {
         zeto::SettingsWindow& settings = window_->settingsWindow();
         settings.findChild<QRadioButton*>(QStringLiteral("Opmdf"))->setChecked(true);
-        settings.selectDpi(fineness);
+        settings.selectFineness(fineness);
     }
     void plot() {
         window_->findChild<QPushButton*>(QStringLiteral("Command2"))->click();

@@ -1,9 +1,9 @@
 // Start-up of the main window: its load steps (settings and coordinate windows, first plane,
 // panel configurations) up to the window shown. Run: build/bench/StartupBench
 #include "BenchPlatform.h"
+#include "app/MainWindow.h"
 #include "plane/SettingsWindow.h"
 #include "platform/AppFont.h"
-#include "shell/MainWindow.h"
 #include "tools/SequencePage.h"
 
 #include <QApplication>

@@ -1,210 +1,223 @@
 #include "functions/FunctionPage.h"
 
-#include "functions/core/FunctionCatalogue.h"
-#include "functions/core/GraphPlotter.h"
-#include "plane/core/Sweep.h"
+#include "functions/core/FormulaSource.h"
+#include "functions/core/FunctionKind.h"
 #include "platform/ColorSwatch.h"
-#include "platform/Dialogs.h"
 #include "platform/Twips.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/VbError.h"
-#include "script/FormulaCallbacks.h"
-#include "script/ScriptRunner.h"
-#include "script/core/ProcedureText.h"
+#include "script/core/CompiledFormula.h"
+#include "shell/PlaneAccess.h"
 #include "shell/PlotFrame.h"
-#include "shell/SharedState.h"
-#include "shell/Shell.h"
-#include "shell/TaskFrame.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace zeto {
+namespace {
 
-FunctionPage::FunctionPage(Shell& shell, int pageTopPixels, QWidget* parent)
-    : TabPage(shell, pageTopPixels, parent) {
+// The formula as the plot evaluates it: compiled once, X bound at every sample.
+class CompiledSource : public FormulaSource {
+  public:
+    CompiledSource(script::ScriptHost& engine, const QString& formula)
+        : formula_(engine, formula, "fc", {"x"}) {}
+    script::Value at(std::string_view numberText) override {
+        return formula_.evaluate({script::literalValue(numberText)});
+    }
+
+  private:
+    script::CompiledFormula formula_;
+};
+
+const QString kFormulaFailure = QStringLiteral("自定义画图出错，请严格按照计算机数学符号规范书写!");
+
+}  // namespace
+
+FunctionPage::FunctionPage(const PageContext& context, int pageTopPixels, QWidget* parent)
+    : TabPage(context, pageTopPixels, parent) {
     setObjectName(QStringLiteral("FunctionPage"));
     buildLayout();
 }
 
 void FunctionPage::buildLayout() {
-    QGroupBox* frame1 = addFrame("Frame1", QStringLiteral("函数类型"), 240, 540, 2760, 855);
-    addLabel(frame1, "Label6", QStringLiteral("选择:"), 120, 405);
-    fsort_ = new QComboBox(frame1);
-    fsort_->setObjectName(QStringLiteral("fsort"));
-    for (const FunctionKind& kind : FunctionCatalogue::kinds()) fsort_->addItem(kind.item);
-    fsort_->setCurrentIndex(-1);
-    placeIn(fsort_, 630, 345, 1905, 300);
+    QGroupBox* kindFrame = addFrame("Frame1", QStringLiteral("函数类型"), 240, 540, 2760, 855);
+    addLabel(kindFrame, "Label6", QStringLiteral("选择:"), 120, 405);
+    kindList_ = new QComboBox(kindFrame);
+    kindList_->setObjectName(QStringLiteral("fsort"));
+    for (const FunctionKind& kind : FunctionCatalogue::kinds()) kindList_->addItem(kind.item);
+    kindList_->setCurrentIndex(-1);
+    placeIn(kindList_, 630, 345, 1905, 300);
     // Choosing the kind already shown applies it again, as a fresh choice does.
-    connect(fsort_, &QComboBox::activated, this, [this] { fsort_Click(); });
+    connect(kindList_, &QComboBox::activated, this, [this] { kindChosen(); });
 
-    QGroupBox* frame2 = addFrame("Frame2", QStringLiteral("定义域"), 3240, 540, 1695, 855);
-    addLabel(frame2, "Label8", QStringLiteral("["), 240, 400);
-    zy1_ = addField(frame2, "zy1", QStringLiteral("-5"), 360, 360, 390, 285);
-    addLabel(frame2, "Label7", QStringLiteral(","), 770, 400);
-    zy2_ = addField(frame2, "zy2", QStringLiteral("5"), 840, 360, 345, 285);
-    addLabel(frame2, "Label9", QStringLiteral("]"), 1200, 400);
+    QGroupBox* domainFrame = addFrame("Frame2", QStringLiteral("定义域"), 3240, 540, 1695, 855);
+    addLabel(domainFrame, "Label8", QStringLiteral("["), 240, 400);
+    domainStart_ = addField(domainFrame, "zy1", QStringLiteral("-5"), 360, 360, 390, 285);
+    addLabel(domainFrame, "Label7", QStringLiteral(","), 770, 400);
+    domainEnd_ = addField(domainFrame, "zy2", QStringLiteral("5"), 840, 360, 345, 285);
+    addLabel(domainFrame, "Label9", QStringLiteral("]"), 1200, 400);
 
-    QGroupBox* frame3 = addFrame("Frame3", QStringLiteral("函数系数"), 240, 1620, 4695, 1335);
-    addLabel(frame3, "Label10", QStringLiteral("解析式:"), 120, 360);
-    JXS_ = addLabel(frame3, "JXS", QStringLiteral("Y=KX+B"), 960, 360, 2415, 255);
-    makeTextRed(JXS_);
+    QGroupBox* coefficientFrame =
+        addFrame("Frame3", QStringLiteral("函数系数"), 240, 1620, 4695, 1335);
+    addLabel(coefficientFrame, "Label10", QStringLiteral("解析式:"), 120, 360);
+    formulaCaption_ =
+        addLabel(coefficientFrame, "JXS", QStringLiteral("Y=KX+B"), 960, 360, 2415, 255);
+    makeTextRed(formulaCaption_);
     const char* captionNames[3] = {"CXS1", "CXS2", "CXS3"};
     const char* fieldNames[3] = {"XS1", "XS2", "XS3"};
     const QString captions[3] = {QStringLiteral("K="), QStringLiteral("B="), QStringLiteral("C=")};
     const int captionLefts[3] = {120, 1080, 2040};
     const int fieldLefts[3] = {360, 1320, 2280};
     for (int k = 0; k < 3; ++k) {
-        CXS_[k] = addLabel(frame3, captionNames[k], captions[k], captionLefts[k], 720, 240, 255);
-        XS_[k] = addNumberField(frame3, fieldNames[k], QStringLiteral("1"), fieldLefts[k], 690, 615,
-                                285);
+        fieldCaptions_[k] = addLabel(coefficientFrame, captionNames[k], captions[k],
+                                     captionLefts[k], 720, 240, 255);
+        coefficientFields_[k] = addNumberField(coefficientFrame, fieldNames[k], QStringLiteral("1"),
+                                               fieldLefts[k], 690, 615, 285);
     }
-    zdyjxs_ = addField(frame3, "zdyjxs", QStringLiteral("X+1/X"), 1155, 330, 3135, 285);
-    makeTextRed(zdyjxs_);
-    zdyjxs_->hide();
-    note_ = addLabel(
-        frame3, "note",
+    formulaField_ =
+        addField(coefficientFrame, "zdyjxs", QStringLiteral("X+1/X"), 1155, 330, 3135, 285);
+    makeTextRed(formulaField_);
+    formulaField_->hide();
+    formulaHint_ = addLabel(
+        coefficientFrame, "note",
         QStringLiteral(
             "注意：输入自定义函数式时用\"X\"代表自变量，其它数学符号请严格按照计算机数学符号规范"
             "书写(详见帮助)，否则会造成错误。同时也请注意函数的定义域。"),
         120, 645, 4455, 615);
-    note_->setWordWrap(true);
-    note_->hide();
+    formulaHint_->setWordWrap(true);
+    formulaHint_->hide();
 
-    QGroupBox* frame4 = addFrame("Frame4", QStringLiteral("图象样式"), 240, 3060, 4695, 615);
-    addLabel(frame4, "Label11", QStringLiteral("图像颜色:"), 240, 270);
-    tucolor_ = new ColorSwatch(frame4);
-    tucolor_->setObjectName(QStringLiteral("tucolor"));
-    placeIn(tucolor_, 1080, 240, 855, 255);
-    connect(tucolor_, &ColorSwatch::clicked, this, &FunctionPage::tucolor_Click);
-    funchk_ = new QCheckBox(QStringLiteral("写出解析式"), frame4);
-    funchk_->setObjectName(QStringLiteral("funchk"));
-    funchk_->setChecked(true);
-    funchk_->adjustSize();
-    moveTwips(funchk_, 2640, 240);
+    QGroupBox* styleFrame = addFrame("Frame4", QStringLiteral("图象样式"), 240, 3060, 4695, 615);
+    addLabel(styleFrame, "Label11", QStringLiteral("图像颜色:"), 240, 270);
+    graphColor_ = new ColorSwatch(styleFrame);
+    graphColor_->setObjectName(QStringLiteral("tucolor"));
+    placeIn(graphColor_, 1080, 240, 855, 255);
+    connect(graphColor_, &ColorSwatch::clicked, this, &FunctionPage::chooseGraphColor);
+    labelled_ = new QCheckBox(QStringLiteral("写出解析式"), styleFrame);
+    labelled_->setObjectName(QStringLiteral("funchk"));
+    labelled_->setChecked(true);
+    labelled_->adjustSize();
+    moveTwips(labelled_, 2640, 240);
 
     QPushButton* plot = addButton("Command2", QStringLiteral("作图..."), 5280, 660, 1425, 345);
-    connect(plot, &QPushButton::clicked, this, &FunctionPage::Command2_Click);
+    connect(plot, &QPushButton::clicked, this, &FunctionPage::plotClicked);
     // Enter in the last coefficient or in the formula plots at once.
-    connect(XS_[2], &QLineEdit::returnPressed, plot, &QPushButton::click);
-    connect(zdyjxs_, &QLineEdit::returnPressed, plot, &QPushButton::click);
+    connect(coefficientFields_[2], &QLineEdit::returnPressed, plot, &QPushButton::click);
+    connect(formulaField_, &QLineEdit::returnPressed, plot, &QPushButton::click);
     addPlaneButtons("Command3", "Command4", "Command9");
-
-    // Carries the generated procedure text of the last engine run; never shown.
-    Txtscript_ = new QPlainTextEdit(this);
-    Txtscript_->setObjectName(QStringLiteral("Txtscript"));
-    Txtscript_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    place(Txtscript_, 5160, 2820, 1575, 975);
-    Txtscript_->hide();
 
     addIcon("Image4", QStringLiteral("\\data\\page2.png"), 5760, 2940);
 }
 
 void FunctionPage::selectKind(const QString& item) {
-    fsort_->setCurrentText(item);
-    fsort_Click();
+    kindList_->setCurrentText(item);
+    kindChosen();
 }
 
-void FunctionPage::fsort_Click() {
-    auto kind = FunctionCatalogue::find(fsort_->currentText());
+void FunctionPage::kindChosen() {
+    const FunctionKind* kind = FunctionCatalogue::find(kindList_->currentText());
     if (!kind) return;
-    shell().shared().funsort = kind->funsort;
+    kind_ = kind;
     for (int k = 2; k >= 0; --k) {
-        CXS_[k]->setVisible(kind->shown[k]);
-        XS_[k]->setVisible(kind->shown[k]);
+        fieldCaptions_[k]->setVisible(kind->shows(k));
+        coefficientFields_[k]->setVisible(kind->shows(k));
     }
-    if (kind->custom) zdyjxs_->show();
-    JXS_->setText(kind->caption);
+    if (kind->formula) formulaField_->show();
+    formulaCaption_->setText(kind->caption);
     for (int k = 0; k < 3; ++k)
-        if (kind->shown[k]) CXS_[k]->setText(kind->captions[k]);
+        if (kind->shows(k)) fieldCaptions_[k]->setText(kind->fieldCaptions[k]);
     if (kind->writesLogDefaults) {
-        zy1_->setText(QStringLiteral("0.01"));
-        XS_[0]->setText(QStringLiteral("10"));
+        domainStart_->setText(QStringLiteral("0.01"));
+        coefficientFields_[0]->setText(QStringLiteral("10"));
     }
-    zdyjxs_->setVisible(kind->custom);
-    note_->setVisible(kind->custom);
-    funchk_->setVisible(!kind->custom);
+    formulaField_->setVisible(kind->formula);
+    formulaHint_->setVisible(kind->formula);
+    labelled_->setVisible(!kind->formula);
 }
 
 BgrColor FunctionPage::graphColor() const {
-    return tucolor_->color();
+    return graphColor_->color();
 }
 
-void FunctionPage::tucolor_Click() {
-    auto chosen = shell().dialogs().chooseColor(shell().mainWidget(), tucolor_->qcolor());
-    if (chosen) tucolor_->setColor(bgrFromColor(*chosen));
+void FunctionPage::chooseGraphColor() {
+    auto chosen = dialogs().chooseColor(window(), graphColor_->qcolor());
+    if (chosen) graphColor_->setColor(bgrFromColor(*chosen));
 }
 
-void FunctionPage::warn(const QString& text) {
-    shell().dialogs().message(shell().mainWidget(), text, Dialogs::Icon::Exclamation);
-}
-
-void FunctionPage::Command2_Click() {
-    Shell& sh = shell();
-    if (PlotFrame::busy(sh)) return;
-    const double start = leadingNumber(zy1_->text());
-    const double end = leadingNumber(zy2_->text());
+void FunctionPage::plotClicked() {
+    if (!kind_ || PlotFrame::busy(*this)) return;
+    const double start = leadingNumber(domainStart_->text());
+    const double end = leadingNumber(domainEnd_->text());
     // The plane reaches at most 20 either way: the largest axis length the settings allow.
     if (!(start >= -20 && end <= 20 && end >= start))
-        return warn(QStringLiteral("定义域设置错误，必须在-20到20间"));
-    const PlaneSettings settings = sh.planeSettings();
-    if (settings.lineMethod) sh.showPlane();
-
-    const int kind = sh.shared().funsort;
-    const double base = leadingNumber(XS_[0]->text());
-    if (kind == 4 && base <= 0) return warn(QStringLiteral("不能作图，指数函数底数必须大于0"));
-    if (kind == 3 && (base <= 0 || base == 1 || start <= 0))
-        return warn(QStringLiteral("不能作图，对数函数底数必须大于0且不等于1，定义域也必须大于0"));
-    if (kind == 10) return plotFormula();
-    const std::optional<GraphRoutine> routine = GraphRoutines::forKind(kind);
-    if (!routine) return;
+        return showMessage(QStringLiteral("定义域设置错误，必须在-20到20间"),
+                           Dialogs::Icon::Exclamation);
+    const PlaneSettings& settings = plane().settings();
+    if (settings.lineMethod) plane().showPlane();
+    const QString refusal = kind_->refusal(leadingNumber(coefficientFields_[0]->text()), start);
+    if (!refusal.isEmpty()) return showMessage(refusal, Dialogs::Icon::Exclamation);
 
     GraphPlan plan;
     plan.start = start;
     plan.end = end;
     plan.lineMethod = settings.lineMethod;
-    plan.pointStep = settings.JXD;
-    plan.labelled = funchk_->isChecked();
-    PlotFrame::run(sh, {{XS_[0], XS_[1], XS_[2]}, tucolor_}, [&](PlotInputs& inputs) {
-        return GraphPlotter::plot(*routine, plan, sh.canvas(), inputs);
-    });
+    plan.pointStep = settings.pointStep;
+    plan.labelled = !kind_->formula && labelled_->isChecked();
+
+    PlotDescription description;
+    description.kind = kind_->graph;
+    description.start = start;
+    description.end = end;
+    description.lineMethod = settings.lineMethod;
+    description.pointStep = settings.pointStep;
+    description.axisLength = settings.axisLength;
+    description.color = graphColor_->color();
+    description.penWidth = settings.penWidth;
+    description.labelled = plan.labelled;
+    if (kind_->formula) return plotFormula(description, plan);
+
+    const FunctionKind& kind = *kind_;
+    PlotFrame::run(
+        *this, {{coefficientFields_[0], coefficientFields_[1], coefficientFields_[2]}, graphColor_},
+        description, [&](PlotCanvas& canvas, PlotInputs& inputs) {
+            return kind.plot(kind, plan, canvas, inputs);
+        });
 }
 
-void FunctionPage::plotFormula() {
-    Shell& sh = shell();
-    sh.shared().JXSC = zdyjxs_->text();
-    {
-        BusyScope task = PlotFrame::task(sh);
-        if (!task.yield()) return;
-        FunctionPlotTarget graph{sh.canvas(), [this] { return tucolor_->color(); }, task};
-        FormulaTargets targets;
-        targets.plot = &graph;
-        const std::string formula = sh.shared().JXSC.toStdString();
-        // The abscissa steps in single precision, so no sample of a domain around 0 lands on
-        // 0 itself.
-        Sweep sweep(leadingNumber(zy1_->text()), leadingNumber(zy2_->text()), 3.1415926535 / 600,
-                    Sweep::Precision::Single);
-        for (; sweep.more(); sweep.next()) {
-            const float x = toSingle(sweep.x());
-            sh.shared().ZBL = leadingNumber(singleText(x));
-            try {
-                sh.scripts().run(script::ProcedureText::functionSample(formula, x), targets);
-            } catch (const VbError&) {
-                if (task.live())
-                    warn(QStringLiteral("自定义画图出错，请严格按照计算机数学符号规范书写!"));
-                return;
-            }
-            // A sample the plane could not take has been reported; the plot ends with it.
-            if (graph.failed || !task.live()) return;
-        }
+void FunctionPage::plotFormula(const PlotDescription& base, const GraphPlan& basePlan) {
+    PlotDescription description = base;
+    description.formula = formulaField_->text();
+    GraphPlan plan = basePlan;
+    const FunctionKind& kind = *kind_;
+    PlotFrame::run(
+        *this, {{coefficientFields_[0], coefficientFields_[1], coefficientFields_[2]}, graphColor_},
+        description,
+        [&](PlotCanvas& canvas, PlotInputs& inputs) {
+            CompiledSource formula(engine(), description.formula);
+            plan.formula = &formula;
+            return kind.plot(kind, plan, canvas, inputs);
+        },
+        [this](const VbError& error) { return reportFormulaFailure(error); });
+}
+
+bool FunctionPage::reportFormulaFailure(const VbError& error) {
+    const auto* failure = dynamic_cast<const script::FormulaError*>(&error);
+    if (!failure) {
+        showMessage(QStringLiteral("画图出错，请检查参数是否设置正确"), Dialogs::Icon::Exclamation);
+        // A sample the plane could not take ends the plot without the completion sound.
+        return false;
     }
-    sh.soundout();
-    sh.showPlane();
+    showMessage(kFormulaFailure, Dialogs::Icon::Exclamation);
+    // The part of the formula where the engine stopped is selected for the user to mend.
+    if (failure->hasStretch()) {
+        formulaField_->setFocus(Qt::OtherFocusReason);
+        formulaField_->setSelection(failure->start(), failure->length());
+    }
+    return false;
 }
 
 }  // namespace zeto

@@ -2,7 +2,6 @@
 
 #include "plane/CoordinateWindow.h"
 #include "plane/PlaneHost.h"
-#include "plane/SettingsWindow.h"
 #include "platform/ColorSwatch.h"
 #include "platform/Dialogs.h"
 #include "platform/DrawingSurface.h"
@@ -37,38 +36,34 @@ QString cutToHundredths(float v) {
 
 }  // namespace
 
-PlaneTools::PlaneTools(PlaneHost& host, CoordinateWindow& window, const SettingsWindow& settings)
-    : QObject(&window),
-      host_(host),
-      window_(window),
-      surface_(window.surface()),
-      settings_(settings) {
+PlaneTools::PlaneTools(PlaneHost& host, CoordinateWindow& window)
+    : QObject(&window), host_(host), window_(window), surface_(window.surface()) {
     setObjectName(QStringLiteral("PlaneTools"));
     buildStrip();
-    connect(&surface_, &DrawingSurface::mousePressed, this, &PlaneTools::Picture1_MouseDown);
-    connect(&surface_, &DrawingSurface::mouseMoved, this, &PlaneTools::Picture1_MouseMove);
+    connect(&surface_, &DrawingSurface::mousePressed, this, &PlaneTools::pointerPressed);
+    connect(&surface_, &DrawingSurface::mouseMoved, this, &PlaneTools::pointerMoved);
 }
 
 void PlaneTools::buildStrip() {
-    Command1_ = addToolButton("Command1", QStringLiteral("导出图像"), "export.png", 120, 75);
-    Optext_ = addToolButton("Optext", QStringLiteral("文字工具"), "text.png", 480, 75);
-    Opline_ = addToolButton("Opline", QStringLiteral("直线工具"), "line.png", 863, 99);
-    Optext_->setCheckable(true);
-    Opline_->setCheckable(true);
-    connect(Command1_, &QToolButton::clicked, this, &PlaneTools::Command1_Click);
-    connect(Optext_, &QToolButton::clicked, this, &PlaneTools::Optext_Click);
-    connect(Opline_, &QToolButton::clicked, this, &PlaneTools::Opline_Click);
+    exportButton_ = addToolButton("Command1", QStringLiteral("导出图像"), "export.png", 120, 75);
+    textTool_ = addToolButton("Optext", QStringLiteral("文字工具"), "text.png", 480, 75);
+    lineTool_ = addToolButton("Opline", QStringLiteral("直线工具"), "line.png", 863, 99);
+    textTool_->setCheckable(true);
+    lineTool_->setCheckable(true);
+    connect(exportButton_, &QToolButton::clicked, this, &PlaneTools::exportPicture);
+    connect(textTool_, &QToolButton::clicked, this, &PlaneTools::chooseTextTool);
+    connect(lineTool_, &QToolButton::clicked, this, &PlaneTools::chooseLineTool);
 
-    location_ = new QLabel(&window_);
-    location_->setObjectName(QStringLiteral("location"));
-    placeTwips(location_, 120, 480, 2535, 255);
+    readout_ = new QLabel(&window_);
+    readout_->setObjectName(QStringLiteral("location"));
+    placeTwips(readout_, 120, 480, 2535, 255);
     // The read-out floats over the plane: the pointer keeps reading coordinates across it.
-    location_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    location_->raise();
+    readout_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    readout_->raise();
 
-    Linexp_ = new LineShape(&surface_);
-    Linexp_->setObjectName(QStringLiteral("Linexp"));
-    Linexp_->hide();
+    rubberBand_ = new LineShape(&surface_);
+    rubberBand_->setObjectName(QStringLiteral("Linexp"));
+    rubberBand_->hide();
 }
 
 QToolButton* PlaneTools::addToolButton(const char* name, const QString& tip, const char* icon,
@@ -84,12 +79,12 @@ QToolButton* PlaneTools::addToolButton(const char* name, const QString& tip, con
     return button;
 }
 
-void PlaneTools::Optext_Click() {
-    selectTool(Optext_, Opline_);
+void PlaneTools::chooseTextTool() {
+    selectTool(textTool_, lineTool_);
 }
 
-void PlaneTools::Opline_Click() {
-    selectTool(Opline_, Optext_);
+void PlaneTools::chooseLineTool() {
+    selectTool(lineTool_, textTool_);
 }
 
 void PlaneTools::selectTool(QToolButton* chosen, QToolButton* other) {
@@ -104,45 +99,45 @@ void PlaneTools::deselect(QToolButton* tool) {
     surface_.setCursor(Qt::ArrowCursor);
 }
 
-void PlaneTools::Picture1_MouseMove(int, double xPlane, double yPlane) {
+void PlaneTools::pointerMoved(int, double xPlane, double yPlane) {
     const float x = toSingle(xPlane);
-    const float Y = toSingle(yPlane);
-    location_->setText(QLatin1Char('(') + cutToHundredths(x) + QLatin1Char(',') +
-                       cutToHundredths(Y) + QLatin1Char(')'));
-    if (Opline_->isChecked()) {
-        bandTo_ = QPointF(x, Y);
+    const float y = toSingle(yPlane);
+    readout_->setText(QLatin1Char('(') + cutToHundredths(x) + QLatin1Char(',') +
+                      cutToHundredths(y) + QLatin1Char(')'));
+    if (lineTool_->isChecked()) {
+        bandTo_ = QPointF(x, y);
         placeRubberBand();
     }
-    const QColor axis = colorFromBgr(settings_.settings().axisColor);
-    if (Linexp_->color() != axis) Linexp_->setColor(axis);
+    const QColor axis = colorFromBgr(window_.settings().axisColor);
+    if (rubberBand_->color() != axis) rubberBand_->setColor(axis);
 }
 
-void PlaneTools::Picture1_MouseDown(int Button, double xPlane, double yPlane) {
+void PlaneTools::pointerPressed(int button, double xPlane, double yPlane) {
     const float x = toSingle(xPlane);
-    const float Y = toSingle(yPlane);
+    const float y = toSingle(yPlane);
     // The tests run one after another, each reading the tools as the previous one left them.
-    if (!Optext_->isChecked() && Button == kRightButton) {
-        window_.DrawDot(x, Y, host_.pointColor());
+    if (!textTool_->isChecked() && button == kRightButton) {
+        window_.markDot(x, y, host_.pointColor());
     }
-    if (Optext_->isChecked() && Button == kLeftButton) {
+    if (textTool_->isChecked() && button == kLeftButton) {
         host_.minimiseMainWindow();
         const QString text = host_.dialogs().inputText(
             &window_, QStringLiteral("请输入你要输入的字符:"), QStringLiteral("文字工具"));
-        window_.PrintWord(x, Y, text, numberText(settings_.settings().axisColor));
-        deselect(Optext_);
+        window_.markText(x, y, text, window_.settings().axisColor);
+        deselect(textTool_);
     }
-    if (Optext_->isChecked() && Button == kRightButton) deselect(Optext_);
-    if (Opline_->isChecked() && Button == kLeftButton && stage_ == 0) {
+    if (textTool_->isChecked() && button == kRightButton) deselect(textTool_);
+    if (lineTool_->isChecked() && button == kLeftButton && stage_ == 0) {
         // Both ends start at the press, so the band never shows a stale pointer position.
-        bandFrom_ = QPointF(x, Y);
+        bandFrom_ = QPointF(x, y);
         bandTo_ = bandFrom_;
         placeRubberBand();
-        Linexp_->show();
+        rubberBand_->show();
         stage_ = 1;
-    } else if (Opline_->isChecked() && Button == kLeftButton && stage_ == 1) {
-        Linexp_->hide();
-        Opline_->setChecked(false);
-        surface_.line(bandFrom_.x(), bandFrom_.y(), x, Y);
+    } else if (lineTool_->isChecked() && button == kLeftButton && stage_ == 1) {
+        rubberBand_->hide();
+        lineTool_->setChecked(false);
+        window_.markLine(bandFrom_.x(), bandFrom_.y(), x, y);
         stage_ = 0;
         surface_.setCursor(Qt::ArrowCursor);
     }
@@ -150,18 +145,18 @@ void PlaneTools::Picture1_MouseDown(int Button, double xPlane, double yPlane) {
 
 void PlaneTools::placeRubberBand() {
     // Held in plane units and placed through the surface's present scale.
-    Linexp_->setLine(surface_.toPixel(bandFrom_.x(), bandFrom_.y()).toPoint(),
-                     surface_.toPixel(bandTo_.x(), bandTo_.y()).toPoint());
+    rubberBand_->setLine(surface_.toPixel(bandFrom_.x(), bandFrom_.y()).toPoint(),
+                         surface_.toPixel(bandTo_.x(), bandTo_.y()).toPoint());
 }
 
-void PlaneTools::Command1_Click() {
+void PlaneTools::exportPicture() {
     // The picture as it is now: a plot still running may draw on while the dialog is open.
-    const QImage picsav = surface_.image();
+    const QImage picture = surface_.image();
     const QString chosen = host_.dialogs().saveFileName(
         &window_, QStringLiteral("导出图像"),
         QStringLiteral("JPG (*.jpg *.jpeg);;PNG (*.png);;BMP (*.bmp)"), QStringLiteral("jpg"));
     if (chosen.isEmpty()) return;
-    if (!writeImageFile(picsav, withDefaultSuffix(chosen, QStringLiteral("jpg")))) {
+    if (!writeImageFile(picture, withDefaultSuffix(chosen, QStringLiteral("jpg")))) {
         host_.dialogs().message(&window_, QStringLiteral("导出图像失败。"),
                                 Dialogs::Icon::Exclamation);
         return;

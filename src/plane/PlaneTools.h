@@ -14,7 +14,6 @@ class CoordinateWindow;
 class DrawingSurface;
 class LineShape;
 class PlaneHost;
-class SettingsWindow;
 
 // The hand tools of the coordinate window: the strip over the top-left corner of the
 // surface (export `Command1`, text tool `Optext`, line tool `Opline`), the pointer read-out
@@ -25,14 +24,14 @@ class PlaneTools : public QObject {
     Q_OBJECT
   public:
     // The strip is built on `window`, above its surface.
-    PlaneTools(PlaneHost& host, CoordinateWindow& window, const SettingsWindow& settings);
+    PlaneTools(PlaneHost& host, CoordinateWindow& window);
 
     // Mouse handlers: button 1 left, 2 right; the pointer in plane units.
-    void Picture1_MouseDown(int Button, double x, double Y);
-    void Picture1_MouseMove(int Button, double x, double Y);
-    void Optext_Click();
-    void Opline_Click();
-    void Command1_Click();
+    void pointerPressed(int button, double x, double y);
+    void pointerMoved(int buttons, double x, double y);
+    void chooseTextTool();
+    void chooseLineTool();
+    void exportPicture();
 
     // 0 waiting for the line's first point, 1 first point placed.
     std::int16_t lineStage() const { return stage_; }
@@ -48,12 +47,11 @@ class PlaneTools : public QObject {
     PlaneHost& host_;
     CoordinateWindow& window_;
     DrawingSurface& surface_;
-    const SettingsWindow& settings_;
-    QToolButton* Command1_ = nullptr;
-    QToolButton* Optext_ = nullptr;
-    QToolButton* Opline_ = nullptr;
-    QLabel* location_ = nullptr;
-    LineShape* Linexp_ = nullptr;
+    QToolButton* exportButton_ = nullptr;
+    QToolButton* textTool_ = nullptr;
+    QToolButton* lineTool_ = nullptr;
+    QLabel* readout_ = nullptr;
+    LineShape* rubberBand_ = nullptr;
     // The rubber band's ends in plane units: the first point it holds, and the pointer.
     QPointF bandFrom_;
     QPointF bandTo_;

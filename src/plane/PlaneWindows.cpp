@@ -1,38 +1,48 @@
 #include "plane/PlaneWindows.h"
 
 #include "plane/CoordinateWindow.h"
+#include "plane/PlaneHost.h"
 #include "plane/SettingsWindow.h"
-#include "platform/DrawingSurface.h"
 
 namespace zeto {
 
-PlaneWindows::PlaneWindows(PlaneHost& host) : settings_(std::make_unique<SettingsWindow>(host)) {
-    plane_ = std::make_unique<CoordinateWindow>(host, *settings_);
-
-    CoordinateWindow* plane = plane_.get();
-    QObject::connect(settings_.get(), &SettingsWindow::planeChanged, plane, &CoordinateWindow::XY);
-    QObject::connect(settings_.get(), &SettingsWindow::penWidthChosen, plane,
-                     &CoordinateWindow::setPenWidth);
-    QObject::connect(settings_.get(), &SettingsWindow::backgroundChosen, plane,
-                     [plane](BgrColor color) { plane->surface().setBackColor(color); });
-    QObject::connect(settings_.get(), &SettingsWindow::sizeChosen, plane,
-                     &CoordinateWindow::resizePlane);
+PlaneWindows::PlaneWindows(PlaneHost& host)
+    : host_(host), settingsWindow_(std::make_unique<SettingsWindow>(host, model_)) {
+    plane_ = std::make_unique<CoordinateWindow>(host, model_);
 }
 
 PlaneWindows::~PlaneWindows() {
     // The coordinate window reads the settings until it goes.
     plane_.reset();
-    settings_.reset();
+    settingsWindow_.reset();
+}
+
+std::unique_ptr<PlotRecording> PlaneWindows::beginPlot(const PlotDescription& description) {
+    return plane_->beginPlot(description);
+}
+
+void PlaneWindows::show(QWidget* window) {
+    if (host_.closing()) return;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void PlaneWindows::showPlane() {
+    show(plane_.get());
 }
 
 void PlaneWindows::clearPlane() {
-    plane_->surface().clear();
-    plane_->XY();
+    plane_->drawAxes();
+}
+
+void PlaneWindows::showSettings() {
+    show(settingsWindow_.get());
 }
 
 void PlaneWindows::close() {
     plane_->close();
-    settings_->close();
+    settingsWindow_->close();
 }
 
 }  // namespace zeto

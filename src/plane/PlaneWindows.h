@@ -1,5 +1,8 @@
 #pragma once
 
+#include "plane/core/PlaneSettingsModel.h"
+#include "shell/PlaneAccess.h"
+
 #include <memory>
 
 namespace zeto {
@@ -8,25 +11,34 @@ class CoordinateWindow;
 class PlaneHost;
 class SettingsWindow;
 
-// The settings window and the coordinate window, built in the one order that works: the
-// plane is drawn from the settings, so the settings window comes first (its pen width starts
-// at 2, which the first plane leaves in force). The two windows talk only through
-// the connections made here.
-class PlaneWindows {
+// The settings model with the two windows on it, built in the one order that works: the
+// settings window comes first, then the coordinate window, which draws its first plane from
+// the settings. The two windows talk only through the model.
+class PlaneWindows : public PlaneAccess {
   public:
     explicit PlaneWindows(PlaneHost& host);
-    ~PlaneWindows();
+    ~PlaneWindows() override;
 
-    SettingsWindow& settings() { return *settings_; }
+    PlaneSettingsModel& model() { return model_; }
+    SettingsWindow& settingsWindow() { return *settingsWindow_; }
     CoordinateWindow& plane() { return *plane_; }
 
-    // Clears the surface and redraws the plane in place, shown or hidden.
-    void clearPlane();
+    // PlaneAccess
+    const PlaneSettings& settings() const override { return model_.value(); }
+    std::unique_ptr<PlotRecording> beginPlot(const PlotDescription& description) override;
+    void showPlane() override;
+    void clearPlane() override;
+    void showSettings() override;
+
     // Closes both windows (they only hide while the program is not closing).
     void close();
 
   private:
-    std::unique_ptr<SettingsWindow> settings_;
+    void show(QWidget* window);
+
+    PlaneHost& host_;
+    PlaneSettingsModel model_;
+    std::unique_ptr<SettingsWindow> settingsWindow_;
     std::unique_ptr<CoordinateWindow> plane_;
 };
 

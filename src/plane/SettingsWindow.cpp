@@ -62,7 +62,8 @@ void addRow(QGridLayout* grid, int row, const QString& caption, QWidget* control
 
 }  // namespace
 
-SettingsWindow::SettingsWindow(PlaneHost& host, QWidget* parent) : PlaneWindow(host, parent) {
+SettingsWindow::SettingsWindow(PlaneHost& host, PlaneSettingsModel& settings, QWidget* parent)
+    : PlaneWindow(host, parent), settings_(settings) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("系统设置"));
     setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
@@ -71,13 +72,13 @@ SettingsWindow::SettingsWindow(PlaneHost& host, QWidget* parent) : PlaneWindow(h
     tabs_->addTab(buildPlaneTab(), QStringLiteral("坐标设置"));
     tabs_->addTab(buildSequenceTab(), QStringLiteral("数列"));
 
-    Command1_ = named(new QPushButton(QStringLiteral("确定"), this), "Command1");
-    Command2_ = named(new QPushButton(QStringLiteral("帮助"), this), "Command2");
+    okButton_ = named(new QPushButton(QStringLiteral("确定"), this), "Command1");
+    helpButton_ = named(new QPushButton(QStringLiteral("帮助"), this), "Command2");
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Command1_);
-    buttons->addWidget(Command2_);
+    buttons->addWidget(okButton_);
+    buttons->addWidget(helpButton_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(6);
@@ -95,59 +96,60 @@ QWidget* SettingsWindow::buildPlaneTab() {
     auto* page = new QWidget;
 
     auto* lines = named(new QGroupBox(QStringLiteral("线条相关"), page), "Frame1");
-    Opmdf_ = named(new QRadioButton(QStringLiteral("描点法"), lines), "Opmdf");
-    Opmdf_->setToolTip(QStringLiteral("不显示画图过程,速度慢"));
-    Oplxf_ = named(new QRadioButton(QStringLiteral("连线法"), lines), "Oplxf");
-    Oplxf_->setToolTip(QStringLiteral("显示画图过程,速度快"));
-    Oplxf_->setChecked(true);
-    bold_ = named(new QComboBox(lines), "bold");
-    bold_->addItems({QStringLiteral("粗"), QStringLiteral("细")});
-    dpi_ = named(new QComboBox(lines), "dpi");
-    for (const Fineness& f : kFineness) dpi_->addItem(QString::fromUtf8(f.item));
-    dpi_->setCurrentText(QStringLiteral("正常"));
+    pointMethod_ = named(new QRadioButton(QStringLiteral("描点法"), lines), "Opmdf");
+    pointMethod_->setToolTip(QStringLiteral("不显示画图过程,速度慢"));
+    lineMethod_ = named(new QRadioButton(QStringLiteral("连线法"), lines), "Oplxf");
+    lineMethod_->setToolTip(QStringLiteral("显示画图过程,速度快"));
+    lineMethod_->setChecked(true);
+    penWidth_ = named(new QComboBox(lines), "bold");
+    penWidth_->addItems({QStringLiteral("粗"), QStringLiteral("细")});
+    fineness_ = named(new QComboBox(lines), "dpi");
+    for (const Fineness& f : kFineness) fineness_->addItem(QString::fromUtf8(f.item));
+    fineness_->setCurrentText(QStringLiteral("正常"));
     auto* linesGrid = new QGridLayout(lines);
     auto* methods = new QHBoxLayout;
-    methods->addWidget(Opmdf_);
-    methods->addWidget(Oplxf_);
+    methods->addWidget(pointMethod_);
+    methods->addWidget(lineMethod_);
     methods->addStretch();
     linesGrid->addLayout(methods, 0, 0, 1, 2);
-    addRow(linesGrid, 1, QStringLiteral("线条粗细:"), bold_, lines);
-    addRow(linesGrid, 2, QStringLiteral("精细度:"), dpi_, lines);
+    addRow(linesGrid, 1, QStringLiteral("线条粗细:"), penWidth_, lines);
+    addRow(linesGrid, 2, QStringLiteral("精细度:"), fineness_, lines);
 
     auto* grid = named(new QGroupBox(QStringLiteral("网格"), page), "Frame2");
-    opnet_ = named(new QCheckBox(QStringLiteral("显示网格"), grid), "opnet");
-    wgcolor_ = swatch(grid, "wgcolor", 0xFFE1DF);
+    gridShown_ = named(new QCheckBox(QStringLiteral("显示网格"), grid), "opnet");
+    gridColor_ = swatch(grid, "wgcolor", 0xFFE1DF);
     auto* gridGrid = new QGridLayout(grid);
-    gridGrid->addWidget(opnet_, 0, 0, 1, 2);
-    addRow(gridGrid, 1, QStringLiteral("网格颜色:"), wgcolor_, grid);
+    gridGrid->addWidget(gridShown_, 0, 0, 1, 2);
+    addRow(gridGrid, 1, QStringLiteral("网格颜色:"), gridColor_, grid);
 
     auto* axes = named(new QGroupBox(QStringLiteral("坐标相关"), page), "Frame3");
-    kd_ = named(new QCheckBox(QStringLiteral("标出长度"), axes), "kd");
-    kd_->setChecked(true);
-    zbcolor_ = swatch(axes, "zbcolor", 0x000000);
-    txtsl_ = named(new QLineEdit(QStringLiteral("10"), axes), "txtsl");
-    txtsl_->setFixedWidth(twipsToPixels(855));
-    Option1_ = named(new QRadioButton(QStringLiteral("小"), axes), "Option1");
-    Option2_ = named(new QRadioButton(QStringLiteral("中"), axes), "Option2");
-    Option3_ = named(new QRadioButton(QStringLiteral("大"), axes), "Option3");
-    Option2_->setChecked(true);
-    bgcolor_ = swatch(axes, "bgcolor", 0xFFFFFF);
+    labelsShown_ = named(new QCheckBox(QStringLiteral("标出长度"), axes), "kd");
+    labelsShown_->setChecked(true);
+    axisColor_ = swatch(axes, "zbcolor", 0x000000);
+    axisLength_ = named(new QLineEdit(QStringLiteral("10"), axes), "txtsl");
+    axisLength_->setFixedWidth(twipsToPixels(855));
+    smallSize_ = named(new QRadioButton(QStringLiteral("小"), axes), "Option1");
+    mediumSize_ = named(new QRadioButton(QStringLiteral("中"), axes), "Option2");
+    largeSize_ = named(new QRadioButton(QStringLiteral("大"), axes), "Option3");
+    mediumSize_->setChecked(true);
+    backgroundColor_ = swatch(axes, "bgcolor", 0xFFFFFF);
     auto* sizes = new QWidget(axes);
     auto* sizesRow = new QHBoxLayout(sizes);
     sizesRow->setContentsMargins(12, 0, 0, 0);
-    sizesRow->addWidget(Option1_);
-    sizesRow->addWidget(Option2_);
-    sizesRow->addWidget(Option3_);
+    sizesRow->addWidget(smallSize_);
+    sizesRow->addWidget(mediumSize_);
+    sizesRow->addWidget(largeSize_);
     auto* axesGrid = new QGridLayout(axes);
-    axesGrid->addWidget(kd_, 0, 0, 1, 2);
-    addRow(axesGrid, 1, QStringLiteral("坐标颜色:"), zbcolor_, axes);
-    addRow(axesGrid, 2, QStringLiteral("坐标轴长:"), txtsl_, axes);
+    axesGrid->addWidget(labelsShown_, 0, 0, 1, 2);
+    addRow(axesGrid, 1, QStringLiteral("坐标颜色:"), axisColor_, axes);
+    addRow(axesGrid, 2, QStringLiteral("坐标轴长:"), axisLength_, axes);
     axesGrid->addWidget(new QLabel(QStringLiteral("坐标大小:"), axes), 3, 0, 1, 2);
     axesGrid->addWidget(sizes, 4, 0, 1, 2);
-    addRow(axesGrid, 5, QStringLiteral("背景颜色:"), bgcolor_, axes);
+    addRow(axesGrid, 5, QStringLiteral("背景颜色:"), backgroundColor_, axes);
     axesGrid->setRowStretch(6, 1);
 
-    Label3_ = named(new QLabel(QStringLiteral("注意：这些设置将清空坐标上的图像"), page), "Label3");
+    auto* note =
+        named(new QLabel(QStringLiteral("注意：这些设置将清空坐标上的图像"), page), "Label3");
 
     auto* left = new QVBoxLayout;
     left->addWidget(lines);
@@ -159,17 +161,17 @@ QWidget* SettingsWindow::buildPlaneTab() {
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addLayout(columns);
-    layout->addWidget(Label3_);
+    layout->addWidget(note);
     return page;
 }
 
 QWidget* SettingsWindow::buildSequenceTab() {
     auto* page = new QWidget;
     auto* preview = named(new QGroupBox(QStringLiteral("数列预览"), page), "Frame4");
-    SLYLN_ = named(new QLineEdit(QStringLiteral("100"), preview), "SLYLN");
-    SLYLN_->setFixedWidth(twipsToPixels(855));
+    previewCount_ = named(new QLineEdit(QStringLiteral("100"), preview), "SLYLN");
+    previewCount_->setFixedWidth(twipsToPixels(855));
     auto* grid = new QGridLayout(preview);
-    addRow(grid, 0, QStringLiteral("预览项数:"), SLYLN_, preview);
+    addRow(grid, 0, QStringLiteral("预览项数:"), previewCount_, preview);
     grid->setColumnStretch(2, 1);
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(6, 6, 6, 6);
@@ -179,101 +181,109 @@ QWidget* SettingsWindow::buildSequenceTab() {
 }
 
 void SettingsWindow::connectHandlers() {
-    connect(bold_, &QComboBox::activated, this, [this] { bold_Click(); });
-    connect(dpi_, &QComboBox::activated, this, [this] { dpi_Click(); });
-    connect(opnet_, &QCheckBox::toggled, this, &SettingsWindow::planeChanged);
-    connect(kd_, &QCheckBox::toggled, this, &SettingsWindow::planeChanged);
-    for (ColorSwatch* s : {wgcolor_, zbcolor_, bgcolor_}) {
-        connect(s, &ColorSwatch::clicked, this, [this, s] { colorSwatch_Click(s); });
+    using Effect = PlaneSettingsModel::Effect;
+    connect(penWidth_, &QComboBox::activated, this, [this] { penWidthChosen(); });
+    connect(fineness_, &QComboBox::activated, this, [this] { finenessChosen(); });
+    connect(lineMethod_, &QRadioButton::toggled, this, [this](bool on) {
+        update(Effect::None, [on](PlaneSettings& s) { s.lineMethod = on; });
+    });
+    connect(gridShown_, &QCheckBox::toggled, this, [this](bool on) {
+        update(Effect::Redraw, [on](PlaneSettings& s) { s.gridShown = on; });
+    });
+    connect(labelsShown_, &QCheckBox::toggled, this, [this](bool on) {
+        update(Effect::Redraw, [on](PlaneSettings& s) { s.labelsShown = on; });
+    });
+    for (ColorSwatch* s : {gridColor_, axisColor_, backgroundColor_}) {
+        connect(s, &ColorSwatch::clicked, this, [this, s] { chooseSwatchColor(s); });
     }
-    new FocusLossWatcher(txtsl_, [this] { txtsl_LostFocus(); });
-    new FocusLossWatcher(SLYLN_, [this] { SLYLN_LostFocus(); });
-    connect(Option1_, &QRadioButton::clicked, this, [this] { emit sizeChosen(kSmallTwips); });
-    connect(Option2_, &QRadioButton::clicked, this, [this] { emit sizeChosen(kMediumTwips); });
-    connect(Option3_, &QRadioButton::clicked, this, [this] { emit sizeChosen(kLargeTwips); });
-    connect(Command1_, &QPushButton::clicked, this, &QWidget::hide);
-    connect(Command2_, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    new FocusLossWatcher(axisLength_, [this] { axisLengthLeft(); });
+    new FocusLossWatcher(previewCount_, [this] { previewCountLeft(); });
+    connect(previewCount_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        update(Effect::None, [&text](PlaneSettings& s) { s.previewCount = strictNumber(text); });
+    });
+    const std::pair<QRadioButton*, QSize> sizes[] = {
+        {smallSize_, kSmallTwips}, {mediumSize_, kMediumTwips}, {largeSize_, kLargeTwips}};
+    for (const auto& [option, twips] : sizes) {
+        connect(option, &QRadioButton::clicked, this, [this, size = twips] {
+            update(Effect::Resize, [size](PlaneSettings& s) { s.planeTwips = size; });
+        });
+    }
+    connect(okButton_, &QPushButton::clicked, this, &QWidget::hide);
+    connect(helpButton_, &QPushButton::clicked, this, [this] { host_.openHelp(); });
 }
 
-PlaneSettings SettingsWindow::settings() const {
-    PlaneSettings s = settings_;
-    s.lineMethod = Oplxf_->isChecked();
-    s.gridShown = opnet_->isChecked();
-    s.labelsShown = kd_->isChecked();
-    s.axisColor = zbcolor_->color();
-    s.gridColor = wgcolor_->color();
-    s.backgroundColor = bgcolor_->color();
-    return s;
+template <typename Change>
+void SettingsWindow::update(PlaneSettingsModel::Effect effect, Change&& change) {
+    PlaneSettings next = settings_.value();
+    change(next);
+    settings_.apply(next, effect);
 }
 
-QString SettingsWindow::previewCountText() const {
-    return SLYLN_->text();
-}
-
-void SettingsWindow::selectBold(const QString& item) {
-    const int index = bold_->findText(item);
+void SettingsWindow::selectPenWidth(const QString& item) {
+    const int index = penWidth_->findText(item);
     if (index < 0) return;
-    bold_->setCurrentIndex(index);
-    bold_Click();
+    penWidth_->setCurrentIndex(index);
+    penWidthChosen();
 }
 
-void SettingsWindow::selectDpi(const QString& item) {
-    const int index = dpi_->findText(item);
+void SettingsWindow::selectFineness(const QString& item) {
+    const int index = fineness_->findText(item);
     if (index < 0) return;
-    dpi_->setCurrentIndex(index);
-    dpi_Click();
+    fineness_->setCurrentIndex(index);
+    finenessChosen();
 }
 
-void SettingsWindow::bold_Click() {
-    const QString item = bold_->currentText();
+void SettingsWindow::penWidthChosen() {
+    const QString item = penWidth_->currentText();
     int width = 0;
     if (item == QStringLiteral("粗")) width = 2;
     if (item == QStringLiteral("细")) width = 1;
     if (width == 0) return;
-    settings_.bl = width;
-    emit penWidthChosen(width);
+    update(PlaneSettingsModel::Effect::None, [width](PlaneSettings& s) { s.penWidth = width; });
 }
 
-void SettingsWindow::dpi_Click() {
-    const QString item = dpi_->currentText();
+void SettingsWindow::finenessChosen() {
+    const QString item = fineness_->currentText();
     for (const Fineness& f : kFineness) {
         if (item == QString::fromUtf8(f.item)) {
             // The step goes through its decimal text, as a typed value would.
-            settings_.JXD = toSingle(leadingNumber(formatNumber(kPi / f.divisor)));
+            const float step = toSingle(leadingNumber(formatNumber(kPi / f.divisor)));
+            update(PlaneSettingsModel::Effect::None,
+                   [step](PlaneSettings& s) { s.pointStep = step; });
             return;
         }
     }
 }
 
-void SettingsWindow::colorSwatch_Click(ColorSwatch* swatch) {
+void SettingsWindow::chooseSwatchColor(ColorSwatch* swatch) {
     const std::optional<QColor> chosen = host_.dialogs().chooseColor(this, swatch->qcolor());
     // A cancelled dialog leaves the setting, and therefore the plane, as it was.
     if (!chosen) return;
     swatch->setColor(bgrFromColor(*chosen));
-    if (swatch == bgcolor_) emit backgroundChosen(swatch->color());
-    emit planeChanged();
+    const BgrColor color = swatch->color();
+    update(PlaneSettingsModel::Effect::Redraw, [&](PlaneSettings& s) {
+        if (swatch == gridColor_) s.gridColor = color;
+        if (swatch == axisColor_) s.axisColor = color;
+        if (swatch == backgroundColor_) s.backgroundColor = color;
+    });
 }
 
-void SettingsWindow::txtsl_LostFocus() {
-    const QString text = txtsl_->text();
+void SettingsWindow::axisLengthLeft() {
+    const QString text = axisLength_->text();
     const double v = leadingNumber(text);
     if (text.isEmpty() || v > 20 || v < 5 || v != std::fabs(v) || v != std::floor(v)) {
         host_.dialogs().message(this, QStringLiteral("请输入5到20之间的正整数"),
                                 Dialogs::Icon::None);
         return;
     }
-    settings_.sl = static_cast<std::int16_t>(v);
-    emit planeChanged();
+    update(PlaneSettingsModel::Effect::Redraw,
+           [v](PlaneSettings& s) { s.axisLength = static_cast<int>(v); });
 }
 
-void SettingsWindow::SLYLN_LostFocus() {
-    if (isNumeric(SLYLN_->text())) return;
+void SettingsWindow::previewCountLeft() {
+    if (isNumeric(previewCount_->text())) return;
     host_.dialogs().message(this, QStringLiteral("请输入数字"), Dialogs::Icon::None);
-    SLYLN_->setFocus(Qt::OtherFocusReason);
-}
-
-void SettingsWindow::Command2_Click() {
-    host_.openHelp();
+    previewCount_->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace zeto

@@ -1,31 +1,36 @@
 #pragma once
 
-#include "platform/ColorSwatch.h"
+#include "platform/core/Primitive.h"
 
 #include <QImage>
 #include <QTransform>
 #include <QWidget>
 
-#include <functional>
+#include <memory>
+#include <vector>
 
-class QPainter;
 class QTimer;
 
 namespace zeto {
+
+class PrimitivePainter;
 
 // The drawing surface: a persistent image addressed in user coordinates. Every operation
 // takes user coordinates; coordinates that are not finite or lie beyond single precision
 // raise VbError(Overflow) and never reach the painter.
 //
+// Each operation becomes one Primitive, painted onto the image and handed to the sink when
+// one is set, so that whoever keeps the sink can paint the same picture again (repaint()),
+// pixel for pixel.
+//
 // Pixel grid: the left edge value of the scale lands on the centre of the first pixel
 // column and the right edge value on the centre of the last one (likewise top and bottom),
-// so lines drawn along the edges of the scale stay visible. A user point is drawn on the
-// pixel nearest to it (halves round up). Painting is aliased throughout, text included, so
-// that every drawn pixel has exactly the colour asked for.
+// so lines drawn along the edges of the scale stay visible.
 class DrawingSurface : public QWidget {
     Q_OBJECT
   public:
     explicit DrawingSurface(QWidget* parent = nullptr);
+    ~DrawingSurface() override;
 
     // User coordinate system: the values of the left, top, right and bottom edges. Raises
     // VbError(InvalidProcedureCall) when left equals right or top equals bottom.
@@ -48,6 +53,10 @@ class DrawingSurface : public QWidget {
     void setDrawWidth(int pixels);
     int drawWidth() const { return drawWidth_; }
 
+    // Where the pieces drawn from now on are kept; null keeps none.
+    void setSink(std::vector<Primitive>* sink) { sink_ = sink; }
+    std::vector<Primitive>* sink() const { return sink_; }
+
     // Segments have round caps; each moves the current point to its end.
     void line(double x1, double y1, double x2, double y2, BgrColor color);
     void line(double x1, double y1, double x2, double y2);
@@ -67,7 +76,11 @@ class DrawingSurface : public QWidget {
     // (left edge of the scale, one line lower).
     void print(const QString& text);
 
+    // Clears the image and paints the layers' pieces in order, as they were drawn.
+    void repaint(const std::vector<const std::vector<Primitive>*>& layers);
+
     const QImage& image() const { return image_; }
+    const QTransform& toPixelTransform() const { return toPixel_; }
     QPointF toPixel(double x, double y) const;
     QPointF toUser(const QPointF& pixel) const;
 
@@ -77,29 +90,29 @@ class DrawingSurface : public QWidget {
     void mouseMoved(int button, double x, double y);
 
   protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
     void rebuildTransform();
-    // Paints on the image; `area` (pixels) is what the painting may have changed.
-    void paintOnImage(const QRect& area, const std::function<void(QPainter&)>& paint);
+    // Keeps the piece and paints it onto the image.
+    void commit(const Primitive& piece);
+    const PrimitivePainter& painter();
     // The window shows changes at most once per screen frame, and only where they are: a plot
     // draws thousands of small pieces, each followed by a yield.
     void markChanged(const QRect& area);
     void showChanges();
-    void drawSegment(double x1, double y1, double x2, double y2, BgrColor color);
-    void drawDot(const QPointF& pixel, BgrColor color);
-    void drawHugeEllipse(const QPointF& centre, double rx, double ry, BgrColor color);
-    bool clipToView(QPointF& a, QPointF& b) const;
-    double viewMargin() const;
 
     QImage image_;
     QRect changed_;
     QTimer* repaintTimer_;
+    // Built for the present scale and size when first needed.
+    std::unique_ptr<PrimitivePainter> painter_;
     QTransform toPixel_;
     QTransform toUser_;
+    std::vector<Primitive>* sink_ = nullptr;
     BgrColor backColor_ = 0xFFFFFF;
     BgrColor foreColor_ = 0;
     int drawWidth_ = 1;

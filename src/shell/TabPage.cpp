@@ -4,7 +4,7 @@
 #include "platform/Twips.h"
 #include "platform/core/ProgramFiles.h"
 #include "shell/NumberCheck.h"
-#include "shell/Shell.h"
+#include "shell/PlaneAccess.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -13,8 +13,12 @@
 
 namespace zeto {
 
-TabPage::TabPage(Shell& shell, int pageTopPixels, QWidget* parent)
-    : QWidget(parent), shell_(shell), pageTop_(pageTopPixels) {}
+TabPage::TabPage(const PageContext& context, int pageTopPixels, QWidget* parent)
+    : QWidget(parent), context_(context), pageTop_(pageTopPixels) {}
+
+void TabPage::showMessage(const QString& text, Dialogs::Icon icon) {
+    dialogs().message(window(), text, icon);
+}
 
 void TabPage::place(QWidget* child, int left, int top, int width, int height) {
     QRect r = twipsRect(left, top, width, height);
@@ -66,7 +70,7 @@ QLineEdit* TabPage::addField(QWidget* parent, const char* name, const QString& t
 QLineEdit* TabPage::addNumberField(QWidget* parent, const char* name, const QString& text, int left,
                                    int top, int width, int height) {
     QLineEdit* field = addField(parent, name, text, left, top, width, height);
-    NumberCheck::watch(shell_, field);
+    NumberCheck::watch(context_.host, context_.dialogs, field);
     return field;
 }
 
@@ -76,10 +80,10 @@ void TabPage::addPlaneButtons(const char* showName, const char* clearName,
     QPushButton* clear = addButton(clearName, QStringLiteral("清空坐标"), 5280, 1620, 1425, 345);
     QPushButton* settings =
         addButton(settingsName, QStringLiteral("坐标设置"), 5280, 2100, 1425, 345);
-    connect(show, &QPushButton::clicked, this, [this] { shell_.showPlane(); });
+    connect(show, &QPushButton::clicked, this, [this] { plane().showPlane(); });
     // Clearing redraws the plane in place; the coordinate window is not brought forward.
-    connect(clear, &QPushButton::clicked, this, [this] { shell_.clearPlane(); });
-    connect(settings, &QPushButton::clicked, this, [this] { shell_.showSettings(); });
+    connect(clear, &QPushButton::clicked, this, [this] { plane().clearPlane(); });
+    connect(settings, &QPushButton::clicked, this, [this] { plane().showSettings(); });
 }
 
 void TabPage::makeTextRed(QWidget* widget) {
@@ -93,7 +97,7 @@ QLabel* TabPage::addIcon(const char* name, const QString& file, int left, int to
     auto* icon = new QLabel(this);
     icon->setObjectName(QLatin1String(name));
     place(icon, left, top, 480, 480);
-    showPicture(icon, shell_.files().path(file));
+    showPicture(icon, files().path(file));
     return icon;
 }
 

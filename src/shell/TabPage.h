@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/Dialogs.h"
+#include "shell/PageContext.h"
+
 #include <QWidget>
 
 class QGroupBox;
@@ -9,17 +12,22 @@ class QPushButton;
 
 namespace zeto {
 
-class Shell;
-
 // One page of the main window's tab control. Page layouts are designed relative to the
 // whole tab control, tab row included; place() turns those positions into positions on the
 // page, which starts below the tab row.
 class TabPage : public QWidget {
     Q_OBJECT
   public:
-    TabPage(Shell& shell, int pageTopPixels, QWidget* parent);
+    TabPage(const PageContext& context, int pageTopPixels, QWidget* parent);
 
-    Shell& shell() { return shell_; }
+    TaskHost& host() { return context_.host; }
+    Dialogs& dialogs() { return context_.dialogs; }
+    PlaneAccess& plane() { return context_.plane; }
+    script::ScriptHost& engine() { return context_.engine; }
+    const ProgramFiles& files() const { return context_.files; }
+
+    // A message box over the main window.
+    void showMessage(const QString& text, Dialogs::Icon icon);
 
   protected:
     // Positions a direct child of the page from tab-control twips.
@@ -50,7 +58,7 @@ class TabPage : public QWidget {
     QLabel* addIcon(const char* name, const QString& file, int left, int top);
 
   private:
-    Shell& shell_;
+    PageContext context_;
     int pageTop_;
 };
 

@@ -1,6 +1,6 @@
 #include "shell/TaskFrame.h"
 
-#include "shell/Shell.h"
+#include "shell/TaskHost.h"
 
 #include <algorithm>
 
@@ -14,7 +14,7 @@ constexpr qint64 kSliceNs = 1000000;
 
 }  // namespace
 
-TaskFrame::TaskFrame(Shell& shell) : shell_(shell) {}
+TaskFrame::TaskFrame(TaskHost& host) : host_(host) {}
 
 void TaskFrame::supersede(const void* owner) {
     ++generations_[owner];
@@ -32,32 +32,28 @@ unsigned TaskFrame::generation(const void* owner) const {
 
 void TaskFrame::yield(bool always) {
     if (!always && sinceEvents_.isValid() && sinceEvents_.nsecsElapsed() < kSliceNs) return;
-    shell_.yieldToEvents();
+    host_.yieldToEvents();
     sinceEvents_.start();
 }
 
 void TaskFrame::open(BusyScope* task) {
     open_.push_back(task);
-    shell_.setStatus(task->text_);
-    if (task->lamp_ && lamps_++ == 0) shell_.startLamp();
+    host_.setStatus(task->text_);
+    if (task->lamp_ && lamps_++ == 0) host_.startLamp();
 }
 
 void TaskFrame::close(BusyScope* task) {
     open_.erase(std::remove(open_.begin(), open_.end(), task), open_.end());
     // Once the program is closing its windows are going: nothing is touched any more.
-    if (shell_.closing()) return;
-    shell_.setStatus(open_.empty() ? QStringLiteral("就绪") : open_.back()->text_);
-    if (task->lamp_ && --lamps_ == 0) shell_.stopLamp();
+    if (host_.closing()) return;
+    host_.setStatus(open_.empty() ? QStringLiteral("就绪") : open_.back()->text_);
+    if (task->lamp_ && --lamps_ == 0) host_.stopLamp();
 }
 
-BusyScope::BusyScope(Shell& shell, const void* owner, const QString& busyText, Lamp lamp,
+BusyScope::BusyScope(TaskHost& host, const void* owner, const QString& busyText, Lamp lamp,
                      Policy policy)
-    : shell_(shell),
-      frame_(shell.tasks()),
-      owner_(owner),
-      text_(busyText),
-      lamp_(lamp == Lamp::On) {
-    if (shell.closing()) return;
+    : host_(host), frame_(host.tasks()), owner_(owner), text_(busyText), lamp_(lamp == Lamp::On) {
+    if (host.closing()) return;
     if (policy == Policy::RefuseWhileBusy && frame_.running(owner)) return;
     frame_.supersede(owner);
     generation_ = frame_.generation(owner);
@@ -70,7 +66,7 @@ BusyScope::~BusyScope() {
 }
 
 bool BusyScope::live() const {
-    return started_ && !shell_.closing() && frame_.generation(owner_) == generation_;
+    return started_ && !host_.closing() && frame_.generation(owner_) == generation_;
 }
 
 bool BusyScope::yield() {

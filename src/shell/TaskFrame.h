@@ -9,7 +9,7 @@
 namespace zeto {
 
 class BusyScope;
-class Shell;
+class TaskHost;
 
 // Keeps the long tasks that run at a time: a task yields to the event loop, and the events it
 // lets run may start another task, which ends before the first one resumes. The frame shows
@@ -17,7 +17,7 @@ class Shell;
 // and tells a task when the program is closing or a newer run of its owner has taken over.
 class TaskFrame {
   public:
-    explicit TaskFrame(Shell& shell);
+    explicit TaskFrame(TaskHost& host);
 
     // The tasks running for `owner` stop at their next yield (a page's "清空").
     void supersede(const void* owner);
@@ -32,7 +32,7 @@ class TaskFrame {
     // Lets pending events run unless they ran less than a slice ago and `always` is false.
     void yield(bool always);
 
-    Shell& shell_;
+    TaskHost& host_;
     std::vector<BusyScope*> open_;  // innermost last
     std::unordered_map<const void*, unsigned> generations_;
     int lamps_ = 0;
@@ -49,7 +49,7 @@ class BusyScope {
         RefuseWhileBusy,  // a new run is refused while one of the same owner runs
     };
 
-    BusyScope(Shell& shell, const void* owner, const QString& busyText, Lamp lamp = Lamp::On,
+    BusyScope(TaskHost& host, const void* owner, const QString& busyText, Lamp lamp = Lamp::On,
               Policy policy = Policy::TakeOver);
     ~BusyScope();
     BusyScope(const BusyScope&) = delete;
@@ -73,7 +73,7 @@ class BusyScope {
   private:
     friend class TaskFrame;
 
-    Shell& shell_;
+    TaskHost& host_;
     TaskFrame& frame_;
     const void* owner_;
     QString text_;

@@ -4,7 +4,6 @@
 
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 
 namespace zeto {
 
@@ -13,16 +12,15 @@ namespace zeto {
 class CalculatorPage : public TabPage {
     Q_OBJECT
   public:
-    CalculatorPage(Shell& shell, int pageTopPixels, QWidget* parent);
+    CalculatorPage(const PageContext& context, int pageTopPixels, QWidget* parent);
 
-  public slots:
-    void Command12_Click();  // evaluate
-    void Command13_Click();  // clear the results
-    void Command14_Click();  // copy the results
+    void evaluateClicked();
+    void clearResultsClicked();
+    void copyResultsClicked();
 
   private:
-    QLineEdit* txtshi_;
-    QPlainTextEdit* txtrlt_;
+    QLineEdit* expression_;
+    QPlainTextEdit* results_;
 };
 
 }  // namespace zeto

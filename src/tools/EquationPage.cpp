@@ -6,11 +6,10 @@
 #include "platform/core/NumberText.h"
 #include "platform/core/ProgramFiles.h"
 #include "shell/NumberCheck.h"
-#include "shell/SharedState.h"
-#include "shell/Shell.h"
 #include "shell/TaskFrame.h"
+#include "shell/TaskHost.h"
 #include "tools/LabelFit.h"
-#include "tools/Mysqr.h"
+#include "tools/RadicalReduction.h"
 #include "tools/core/QuadraticSolver.h"
 
 #include <QGroupBox>
@@ -81,20 +80,20 @@ int centredBaseline(const QLabel* label, const QRect& box) {
 
 }  // namespace
 
-EquationPage::EquationPage(Shell& shell, int pageTopPixels, QWidget* parent)
-    : TabPage(shell, pageTopPixels, parent) {
+EquationPage::EquationPage(const PageContext& context, int pageTopPixels, QWidget* parent)
+    : TabPage(context, pageTopPixels, parent) {
     buildInputFrame();
     buildResultFrame();
 
     auto* solve = new QPushButton(QStringLiteral("计算"), this);
     solve->setObjectName(QStringLiteral("Command11"));
     place(solve, 5385, 780, 1215, 375);
-    connect(solve, &QPushButton::clicked, this, &EquationPage::Command11_Click);
+    connect(solve, &QPushButton::clicked, this, &EquationPage::solveClicked);
 
     auto* clear = new QPushButton(QStringLiteral("清空"), this);
     clear->setObjectName(QStringLiteral("Command18"));
     place(clear, 5400, 1305, 1215, 375);
-    connect(clear, &QPushButton::clicked, this, &EquationPage::Command18_Click);
+    connect(clear, &QPushButton::clicked, this, &EquationPage::clearClicked);
 
     addIcon("Image6", QStringLiteral("\\data\\page4.png"), 5760, 1800);
 }
@@ -107,16 +106,16 @@ void EquationPage::buildInputFrame() {
     const char* fieldNames[3] = {"fxs1", "fxs2", "fxs3"};
     const int fieldLefts[3] = {240, 1200, 1920};
     for (int k = 0; k < 3; ++k) {
-        fxs_[k] = new QLineEdit(QStringLiteral("1"), frame);
-        NumberCheck::watch(shell(), fxs_[k]);
-        fxs_[k]->setObjectName(QString::fromLatin1(fieldNames[k]));
-        placeIn(fxs_[k], fieldLefts[k], 330, 465, 285);
+        coefficientFields_[k] = new QLineEdit(QStringLiteral("1"), frame);
+        NumberCheck::watch(host(), dialogs(), coefficientFields_[k]);
+        coefficientFields_[k]->setObjectName(QString::fromLatin1(fieldNames[k]));
+        placeIn(coefficientFields_[k], fieldLefts[k], 330, 465, 285);
     }
-    fxs_[1]->setText(QStringLiteral("3"));
+    coefficientFields_[1]->setText(QStringLiteral("3"));
     placeIn(makeLabel(frame, "Label12", QStringLiteral("X^2+")), 720, 360, 480, 255);
     placeIn(makeLabel(frame, "Label14", QStringLiteral("X+")), 1680, 360, 240, 255);
     placeIn(makeLabel(frame, "Label15", QStringLiteral("=0")), 2400, 360, 360, 255);
-    connect(fxs_[2], &QLineEdit::returnPressed, this, &EquationPage::Command11_Click);
+    connect(coefficientFields_[2], &QLineEdit::returnPressed, this, &EquationPage::solveClicked);
 }
 
 void EquationPage::buildResultFrame() {
@@ -290,47 +289,44 @@ void EquationPage::showRoot(RootRow& row, const std::optional<ExactRoot>& exact,
     }
 }
 
-void EquationPage::Command11_Click() {
-    const QuadraticSolver solver(leadingNumber(fxs_[0]->text()), leadingNumber(fxs_[1]->text()),
-                                 leadingNumber(fxs_[2]->text()));
-    Dialogs& dialogs = shell().dialogs();
+void EquationPage::solveClicked() {
+    const QuadraticSolver solver(leadingNumber(coefficientFields_[0]->text()),
+                                 leadingNumber(coefficientFields_[1]->text()),
+                                 leadingNumber(coefficientFields_[2]->text()));
     switch (solver.kind()) {
         case QuadraticSolution::Kind::NotANumber:
             clearResults();
-            dialogs.message(shell().mainWidget(), QStringLiteral("请输入数字"),
-                            Dialogs::Icon::None);
+            showMessage(QStringLiteral("请输入数字"), Dialogs::Icon::None);
             return;
         case QuadraticSolution::Kind::NotQuadratic:
             clearResults();
-            dialogs.message(shell().mainWidget(), QStringLiteral("二次项系数不能为0"),
-                            Dialogs::Icon::Exclamation);
+            showMessage(QStringLiteral("二次项系数不能为0"), Dialogs::Icon::Exclamation);
             return;
         case QuadraticSolution::Kind::NoRealRoots:
             clearResults();
-            dialogs.message(shell().mainWidget(), QStringLiteral("无解!"), Dialogs::Icon::None);
+            showMessage(QStringLiteral("无解!"), Dialogs::Icon::None);
             return;
         case QuadraticSolution::Kind::Roots:
             break;
     }
     WholeRadical simplified;
     if (const std::optional<mpz_class> radicand = solver.radicand()) {
-        const std::optional<WholeRadical> result = mysqr(shell(), this, *radicand);
+        const std::optional<WholeRadical> result = reduceRadical(host(), this, *radicand);
         if (!result) return;
         simplified = *result;
     }
     const QuadraticSolution solution = solver.solve(simplified);
-    shell().shared().Chu = solution.Chu;
     showRoot(rows_[0], solution.exact1, solution.x1);
     showRoot(rows_[1], solution.exact2, solution.x2);
-    shell().soundout();
+    host().playCompletionSound();
 }
 
-void EquationPage::Command18_Click() {
+void EquationPage::clearClicked() {
     // A solve still waiting for its turn must not fill the emptied result in afterwards.
-    shell().tasks().supersede(this);
+    host().tasks().supersede(this);
     clearResults();
-    for (QLineEdit* field : fxs_) field->clear();
-    fxs_[0]->setFocus();
+    for (QLineEdit* field : coefficientFields_) field->clear();
+    coefficientFields_[0]->setFocus();
 }
 
 }  // namespace zeto

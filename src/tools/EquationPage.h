@@ -19,11 +19,10 @@ class LineShape;
 class EquationPage : public TabPage {
     Q_OBJECT
   public:
-    EquationPage(Shell& shell, int pageTopPixels, QWidget* parent);
+    EquationPage(const PageContext& context, int pageTopPixels, QWidget* parent);
 
-  public slots:
-    void Command11_Click();
-    void Command18_Click();
+    void solveClicked();
+    void clearClicked();
 
   private:
     // The labels and strokes of one root's display.
@@ -69,7 +68,7 @@ class EquationPage : public TabPage {
     void clearRow(RootRow& row);
     void clearResults();
 
-    QLineEdit* fxs_[3] = {};
+    QLineEdit* coefficientFields_[3] = {};
     RootRow rows_[2];
     int dropToEqualsLine_ = 0;  // pixels from the numerator's line down to the line of "="
 };

@@ -17,11 +17,10 @@ class LineShape;
 class RadicalPage : public TabPage {
     Q_OBJECT
   public:
-    RadicalPage(Shell& shell, int pageTopPixels, QWidget* parent);
+    RadicalPage(const PageContext& context, int pageTopPixels, QWidget* parent);
 
-  public slots:
-    void Command1_Click();
-    void Command5_Click();
+    void computeClicked();
+    void clearClicked();
 
   private:
     void buildInputFrame();
@@ -34,12 +33,12 @@ class RadicalPage : public TabPage {
     // Sets the texts of m and r, each kept whole on screen.
     void showResultTexts(const QString& m, const QString& r);
 
-    QLineEdit* sqrx_ = nullptr;
-    QLabel* mm_ = nullptr;
-    QLabel* spec_ = nullptr;
-    QLabel* nn_ = nullptr;
-    QLabel* jqz_ = nullptr;
-    LineShape* lines_[3] = {};
+    QLineEdit* radicand_ = nullptr;
+    QLabel* coefficient_ = nullptr;
+    QLabel* wholeOne_ = nullptr;
+    QLabel* remaining_ = nullptr;
+    QLabel* decimal_ = nullptr;
+    LineShape* radicalSign_[3] = {};
     QLine designedBar_;
 };
 

@@ -4,12 +4,10 @@
 #include "platform/Twips.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/VbError.h"
-#include "script/FormulaCallbacks.h"
-#include "script/ScriptRunner.h"
-#include "script/core/ProcedureText.h"
-#include "shell/SharedState.h"
-#include "shell/Shell.h"
+#include "script/core/CompiledFormula.h"
+#include "shell/PlaneAccess.h"
 #include "shell/TaskFrame.h"
+#include "shell/TaskHost.h"
 #include "tools/core/SequenceMath.h"
 
 #include <QComboBox>
@@ -21,6 +19,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <memory>
 
 namespace zeto {
 namespace {
@@ -62,85 +61,87 @@ QFont sumSignFont() {
 
 }  // namespace
 
-SequencePage::SequencePage(Shell& shell, int pageTopPixels, QWidget* parent)
-    : TabPage(shell, pageTopPixels, parent) {
-    QGroupBox* Frame14 = addFrame("Frame14", QStringLiteral("数列预览:"), 240, 600, 1455, 3135);
-    SLEXP_ = new QListWidget(Frame14);
-    SLEXP_->setObjectName(QStringLiteral("SLEXP"));
-    SLEXP_->setToolTip(QStringLiteral("括号里的是项数"));
+SequencePage::SequencePage(const PageContext& context, int pageTopPixels, QWidget* parent)
+    : TabPage(context, pageTopPixels, parent) {
+    QGroupBox* previewFrame =
+        addFrame("Frame14", QStringLiteral("数列预览:"), 240, 600, 1455, 3135);
+    preview_ = new QListWidget(previewFrame);
+    preview_->setObjectName(QStringLiteral("SLEXP"));
+    preview_->setToolTip(QStringLiteral("括号里的是项数"));
     // Every item is one line of the same font: the list need not measure each one.
-    SLEXP_->setUniformItemSizes(true);
-    placeIn(SLEXP_, 120, 240, 1215, 2760);
+    preview_->setUniformItemSizes(true);
+    placeIn(preview_, 120, 240, 1215, 2760);
 
-    QGroupBox* Frame13 = addFrame("Frame13", QStringLiteral("数列类型:"), 1800, 600, 3615, 855);
-    addLabel(Frame13, "Label18", QStringLiteral("选择:"), 240, 360);
-    slsort_ = new QComboBox(Frame13);
-    slsort_->setObjectName(QStringLiteral("slsort"));
-    slsort_->addItems({kArithmetic, kGeometric, kCustom});
+    QGroupBox* kindFrame = addFrame("Frame13", QStringLiteral("数列类型:"), 1800, 600, 3615, 855);
+    addLabel(kindFrame, "Label18", QStringLiteral("选择:"), 240, 360);
+    kindList_ = new QComboBox(kindFrame);
+    kindList_->setObjectName(QStringLiteral("slsort"));
+    kindList_->addItems({kArithmetic, kGeometric, kCustom});
     // Nothing is selected until start-up picks the first kind.
-    slsort_->setCurrentIndex(-1);
-    placeIn(slsort_, 720, 300, 2655, 300);
+    kindList_->setCurrentIndex(-1);
+    placeIn(kindList_, 720, 300, 2655, 300);
 
-    QGroupBox* Frame15 = addFrame("Frame15", QStringLiteral("通项公式:"), 1800, 1560, 3615, 1095);
-    addLabel(Frame15, "Label19", QStringLiteral("通项公式:"), 120, 360);
-    TXGS_ = addLabel(Frame15, "TXGS", QStringLiteral("An="), 960, 360, 2175, 255);
-    makeTextRed(TXGS_);
+    QGroupBox* termFrame = addFrame("Frame15", QStringLiteral("通项公式:"), 1800, 1560, 3615, 1095);
+    addLabel(termFrame, "Label19", QStringLiteral("通项公式:"), 120, 360);
+    termCaption_ = addLabel(termFrame, "TXGS", QStringLiteral("An="), 960, 360, 2175, 255);
+    makeTextRed(termCaption_);
     const char* captionNames[3] = {"CLXS1", "CLXS2", "CLXS3"};
     const char* fieldNames[3] = {"LXS1", "LXS2", "LXS3"};
     const QString captions[3] = {QStringLiteral("d="), QStringLiteral("a1="),
                                  QStringLiteral("an=")};
     const QString values[3] = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("1")};
     for (int k = 0; k < 3; ++k) {
-        CLXS_[k] = addLabel(Frame15, captionNames[k], captions[k], kCaptionLeft[k], kCaptionTop);
-        LXS_[k] = addNumberField(Frame15, fieldNames[k], values[k], kFieldLeft[k], kFieldTop,
-                                 kFieldWidth, kFieldHeight);
+        parameterCaptions_[k] =
+            addLabel(termFrame, captionNames[k], captions[k], kCaptionLeft[k], kCaptionTop);
+        parameterFields_[k] = addNumberField(termFrame, fieldNames[k], values[k], kFieldLeft[k],
+                                             kFieldTop, kFieldWidth, kFieldHeight);
     }
-    Zdytxgs_ = addField(Frame15, "Zdytxgs", QStringLiteral("N^2+N+2"), 1250, 330, 2175, 270);
-    makeTextRed(Zdytxgs_);
-    note2_ = addLabel(
-        Frame15, "note2",
+    formulaField_ = addField(termFrame, "Zdytxgs", QStringLiteral("N^2+N+2"), 1250, 330, 2175, 270);
+    makeTextRed(formulaField_);
+    formulaHint_ = addLabel(
+        termFrame, "note2",
         QStringLiteral("注意:用\"N\"代表项数，其它数学符号请严格按照计算机数学符号规范书写"), 120,
         650, 3375, 375);
-    note2_->setWordWrap(true);
-    fitWrappedText(note2_, Frame15->height() - note2_->y() - 2);
+    formulaHint_->setWordWrap(true);
+    fitWrappedText(formulaHint_, termFrame->height() - formulaHint_->y() - 2);
     arrangeParameters();
 
-    QGroupBox* Frame16 = addFrame("Frame16", QStringLiteral("前N项和:"), 1800, 2760, 3615, 975);
-    QLabel* Label23 = addLabel(Frame16, "Label23", QStringLiteral("S"), 240, 120, 495, 735);
-    Label23->setFont(sumSignFont());
-    Label23->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QGroupBox* sumFrame = addFrame("Frame16", QStringLiteral("前N项和:"), 1800, 2760, 3615, 975);
+    QLabel* sumSign = addLabel(sumFrame, "Label23", QStringLiteral("S"), 240, 120, 495, 735);
+    sumSign->setFont(sumSignFont());
+    sumSign->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A stand-in face sits the letter on the designed face's baseline (Arial Black ascends
     // 1.1 em), so that it stays clear of the frame's caption; the letter is never cut off and
     // its box does not reach over `Sumn`.
-    const int designedAscent = qRound(1.1 * QFontInfo(Label23->font()).pixelSize());
-    const int drop = std::max(0, designedAscent - Label23->fontMetrics().ascent());
-    const QSize letter = Label23->sizeHint();
-    Label23->setGeometry(Label23->x(), Label23->y() + drop, letter.width(),
-                         std::max(Label23->height(), letter.height()));
-    Sumn_ = addField(Frame16, "Sumn", QStringLiteral("20"), 650, 500, 495, 270);
-    addLabel(Frame16, "Label24", QStringLiteral("="), 1200, 420);
-    SUM_ = addLabel(Frame16, "SUM", QString(), 1320, 440, 1935, 255);
+    const int designedAscent = qRound(1.1 * QFontInfo(sumSign->font()).pixelSize());
+    const int drop = std::max(0, designedAscent - sumSign->fontMetrics().ascent());
+    const QSize letter = sumSign->sizeHint();
+    sumSign->setGeometry(sumSign->x(), sumSign->y() + drop, letter.width(),
+                         std::max(sumSign->height(), letter.height()));
+    termCount_ = addField(sumFrame, "Sumn", QStringLiteral("20"), 650, 500, 495, 270);
+    addLabel(sumFrame, "Label24", QStringLiteral("="), 1200, 420);
+    sum_ = addLabel(sumFrame, "SUM", QString(), 1320, 440, 1935, 255);
 
-    QPushButton* Command15 =
+    QPushButton* previewButton =
         addButton("Command15", QStringLiteral("产生预览"), 5640, 720, 1095, 375);
-    QPushButton* Command16 =
+    QPushButton* sumButton =
         addButton("Command16", QStringLiteral("求前N项和"), 5640, 1200, 1095, 375);
-    QPushButton* Command17 =
+    QPushButton* clearButton =
         addButton("Command17", QStringLiteral("清空预览"), 5640, 1680, 1095, 375);
 
-    connect(slsort_, &QComboBox::currentIndexChanged, this, &SequencePage::slsort_Click);
-    connect(Command15, &QPushButton::clicked, this, &SequencePage::Command15_Click);
-    connect(Command16, &QPushButton::clicked, this, &SequencePage::Command16_Click);
-    connect(Command17, &QPushButton::clicked, this, &SequencePage::Command17_Click);
-    connect(Zdytxgs_, &QLineEdit::returnPressed, this, &SequencePage::Command16_Click);
+    connect(kindList_, &QComboBox::currentIndexChanged, this, &SequencePage::kindChosen);
+    connect(previewButton, &QPushButton::clicked, this, &SequencePage::previewClicked);
+    connect(sumButton, &QPushButton::clicked, this, &SequencePage::sumClicked);
+    connect(clearButton, &QPushButton::clicked, this, &SequencePage::clearPreviewClicked);
+    connect(formulaField_, &QLineEdit::returnPressed, this, &SequencePage::sumClicked);
 }
 
 void SequencePage::selectKind(const QString& item) {
-    slsort_->setCurrentText(item);
-    slsort_Click();
+    kindList_->setCurrentText(item);
+    kindChosen();
 }
 
-void SequencePage::slsort_Click() {
+void SequencePage::kindChosen() {
     struct Configuration {
         const QString& item;
         QString formula;
@@ -149,26 +150,26 @@ void SequencePage::slsort_Click() {
     };
     const Configuration table[] = {
         {kArithmetic, QStringLiteral("An=a1+(n-1)d"), QStringLiteral("d="), false},
-        {kGeometric, QStringLiteral("An=a1q^n-1"), QStringLiteral("q="), false},
+        {kGeometric, QStringLiteral("An=a1q^(n-1)"), QStringLiteral("q="), false},
         {kCustom, QStringLiteral("An="), QString(), true},
     };
-    const QString item = slsort_->currentText();
+    const QString item = kindList_->currentText();
     auto row = std::find_if(std::begin(table), std::end(table),
                             [&](const Configuration& c) { return c.item == item; });
     if (row == std::end(table)) return;
-    TXGS_->setText(row->formula);
+    termCaption_->setText(row->formula);
     if (!row->custom) {
-        CLXS_[0]->setText(QStringLiteral("a1="));
-        CLXS_[1]->setText(row->secondCaption);
+        parameterCaptions_[0]->setText(QStringLiteral("a1="));
+        parameterCaptions_[1]->setText(row->secondCaption);
     }
     for (int k = 0; k < 2; ++k) {
-        CLXS_[k]->setVisible(!row->custom);
-        LXS_[k]->setVisible(!row->custom);
+        parameterCaptions_[k]->setVisible(!row->custom);
+        parameterFields_[k]->setVisible(!row->custom);
     }
-    CLXS_[2]->setVisible(false);
-    LXS_[2]->setVisible(false);
-    Zdytxgs_->setVisible(row->custom);
-    note2_->setVisible(row->custom);
+    parameterCaptions_[2]->setVisible(false);
+    parameterFields_[2]->setVisible(false);
+    formulaField_->setVisible(row->custom);
+    formulaHint_->setVisible(row->custom);
     arrangeParameters();
 }
 
@@ -176,33 +177,34 @@ void SequencePage::slsort_Click() {
 // ends before the next caption.
 void SequencePage::arrangeParameters() {
     for (int k = 0; k < 3; ++k) {
-        CLXS_[k]->adjustSize();
-        moveTwips(CLXS_[k], kCaptionLeft[k], kCaptionTop);
+        parameterCaptions_[k]->adjustSize();
+        moveTwips(parameterCaptions_[k], kCaptionLeft[k], kCaptionTop);
         const QRect designed = twipsRect(kFieldLeft[k], kFieldTop, kFieldWidth, kFieldHeight);
-        int left = std::max(designed.left(), CLXS_[k]->geometry().right() + 3);
+        int left = std::max(designed.left(), parameterCaptions_[k]->geometry().right() + 3);
         int right = designed.right();
         if (k < 2) right = std::min(right, twipsToPixels(kCaptionLeft[k + 1]) - 4);
-        LXS_[k]->setGeometry(left, designed.top(), std::max(right - left + 1, 16),
-                             designed.height());
+        parameterFields_[k]->setGeometry(left, designed.top(), std::max(right - left + 1, 16),
+                                         designed.height());
     }
     // The formula field starts after the general term's caption "An=".
     const QRect designed = twipsRect(1250, 330, 2175, 270);
-    const int captionEnd = TXGS_->x() + TXGS_->contentsMargins().left() +
-                           TXGS_->fontMetrics().horizontalAdvance(TXGS_->text());
+    const int captionEnd = termCaption_->x() + termCaption_->contentsMargins().left() +
+                           termCaption_->fontMetrics().horizontalAdvance(termCaption_->text());
     const int left = std::max(designed.left(), captionEnd + 3);
-    Zdytxgs_->setGeometry(left, designed.top(), designed.right() - left + 1, designed.height());
+    formulaField_->setGeometry(left, designed.top(), designed.right() - left + 1,
+                               designed.height());
 }
 
 SequencePage::Kind SequencePage::currentKind() const {
-    const QString item = slsort_->currentText();
+    const QString item = kindList_->currentText();
     if (item == kArithmetic) return Kind::Arithmetic;
     if (item == kGeometric) return Kind::Geometric;
     if (item == kCustom) return Kind::Custom;
     return Kind::None;
 }
 
-void SequencePage::Command15_Click() {
-    SLEXP_->clear();
+void SequencePage::previewClicked() {
+    preview_->clear();
     switch (currentKind()) {
         case Kind::Arithmetic:
             previewComputed(false);
@@ -219,27 +221,25 @@ void SequencePage::Command15_Click() {
 }
 
 void SequencePage::previewComputed(bool geometric) {
-    Shell& sh = shell();
-    BusyScope task(sh, this, QStringLiteral("生成中..."));
-    const auto count = strictNumber(sh.previewCountText());
+    BusyScope task(host(), this, QStringLiteral("生成中..."));
+    const std::optional<double> count = plane().settings().previewCount;
     if (!count || *count > kMostListedTerms) return reportDataSize();
     // Items reach the list once per screen frame: every insertion makes the list lay out all
     // its items again, which must not happen at every term of a long preview.
     QStringList pending;
     const auto show = [&] {
-        SLEXP_->addItems(pending);
+        preview_->addItems(pending);
         pending.clear();
     };
     for (double i = 1; i <= *count; ++i) {
-        sh.shared().i = i;
         // The fields are read again for every term: an edit during the preview counts.
-        const double a1 = leadingNumber(LXS_[0]->text());
+        const double a1 = leadingNumber(parameterFields_[0]->text());
         std::optional<double> term;
         if (geometric) {
-            const auto q = strictNumber(LXS_[1]->text());
+            const auto q = strictNumber(parameterFields_[1]->text());
             if (q) term = geometricTerm(a1, *q, i);
         } else {
-            term = arithmeticTerm(a1, leadingNumber(LXS_[1]->text()), i);
+            term = arithmeticTerm(a1, leadingNumber(parameterFields_[1]->text()), i);
         }
         if (!term) {
             show();
@@ -253,84 +253,105 @@ void SequencePage::previewComputed(bool geometric) {
     show();
 }
 
+namespace {
+
+// The user's formula in N, compiled when its first term is needed: a preview of no terms
+// says nothing about the formula.
+class TermFormula {
+  public:
+    TermFormula(script::ScriptHost& engine, const QString& text) : engine_(engine), text_(text) {}
+
+    // Term k; a formula that names nothing the engine knows gives no term.
+    script::Value term(double k) {
+        if (!compiled_)
+            compiled_ = std::make_unique<script::CompiledFormula>(engine_, text_, "fc",
+                                                                  std::vector<std::string>{"n"});
+        script::Value value = compiled_->evaluate({script::literalValue(formatNumber(k))});
+        if (value.isEmpty()) throw VbError(VbError::VariableUndefined);
+        return value;
+    }
+
+  private:
+    script::ScriptHost& engine_;
+    QString text_;
+    std::unique_ptr<script::CompiledFormula> compiled_;
+};
+
+}  // namespace
+
 void SequencePage::previewCustom() {
-    Shell& sh = shell();
-    sh.shared().Zdysl = Zdytxgs_->text();
+    TermFormula formula(engine(), formulaField_->text());
     {
-        BusyScope task(sh, this, QStringLiteral("生成中,请稍等..."));
-        const auto count = strictNumber(sh.previewCountText());
+        BusyScope task(host(), this, QStringLiteral("生成中,请稍等..."));
+        const std::optional<double> count = plane().settings().previewCount;
         if (!count || *count > kMostFormulaTerms) return reportDataSize();
-        const std::string formula = sh.shared().Zdysl.toStdString();
-        FormulaTargets targets;
-        targets.preview = SLEXP_;
         for (double i = 1; i <= *count; ++i) {
-            sh.shared().i = i;
             try {
-                sh.scripts().run(script::ProcedureText::sequenceTerm(formula, i), targets);
-            } catch (const VbError&) {
-                return reportFormula();
+                preview_->addItem(QString::fromStdString(formula.term(i).toText()));
+            } catch (const VbError& error) {
+                return reportFormula(error);
             }
         }
     }
-    sh.soundout();
+    host().playCompletionSound();
 }
 
-void SequencePage::Command16_Click() {
-    Shell& sh = shell();
-    SUM_->setText(QString());
+void SequencePage::sumClicked() {
+    sum_->setText(QString());
     const Kind kind = currentKind();
     if (kind == Kind::Custom) return sumCustom();
     if (kind == Kind::None) return;
 
-    const double a1 = leadingNumber(LXS_[0]->text());
+    const double a1 = leadingNumber(parameterFields_[0]->text());
     std::optional<double> sum;
     if (kind == Kind::Arithmetic) {
-        sum = arithmeticSum(a1, leadingNumber(LXS_[1]->text()), leadingNumber(Sumn_->text()));
+        sum = arithmeticSum(a1, leadingNumber(parameterFields_[1]->text()),
+                            leadingNumber(termCount_->text()));
     } else {
-        const auto n = strictNumber(Sumn_->text());
-        const auto q = strictNumber(LXS_[1]->text());
+        const auto n = strictNumber(termCount_->text());
+        const auto q = strictNumber(parameterFields_[1]->text());
         if (n && q) sum = geometricSum(a1, *q, *n);
     }
     if (!sum) return reportDataSize();
-    SUM_->setText(numberText(*sum));
-    sh.soundout();
+    sum_->setText(numberText(*sum));
+    host().playCompletionSound();
 }
 
 void SequencePage::sumCustom() {
-    Shell& sh = shell();
-    sh.shared().Zdysl = Zdytxgs_->text();
-    const double n = leadingNumber(Sumn_->text());
+    TermFormula formula(engine(), formulaField_->text());
+    const double n = leadingNumber(termCount_->text());
     if (n > kMostFormulaTerms) return reportDataSize();
-    const std::string formula = sh.shared().Zdysl.toStdString();
-    FormulaTargets targets;
-    targets.sum = SUM_;
     for (double i = 1; i <= n; ++i) {
-        sh.shared().i = i;
         try {
-            sh.scripts().run(script::ProcedureText::sequenceSum(formula, i), targets);
-        } catch (const VbError&) {
-            return reportFormula();
+            // The running sum is kept as the label shows it, term by term.
+            const double sum = leadingNumber(sum_->text()) + formula.term(i).toNumber();
+            if (!std::isfinite(sum)) throw VbError(VbError::Overflow);
+            sum_->setText(numberText(sum));
+        } catch (const VbError& error) {
+            return reportFormula(error);
         }
     }
 }
 
-void SequencePage::Command17_Click() {
+void SequencePage::clearPreviewClicked() {
     // Clearing also ends a preview still filling the list.
-    shell().tasks().supersede(this);
-    SLEXP_->clear();
+    host().tasks().supersede(this);
+    preview_->clear();
 }
 
 void SequencePage::reportDataSize() {
-    Shell& sh = shell();
-    sh.dialogs().message(sh.mainWidget(), QStringLiteral("错误，数据过大，请将参数调小一点"),
-                         Dialogs::Icon::Exclamation);
+    showMessage(QStringLiteral("错误，数据过大，请将参数调小一点"), Dialogs::Icon::Exclamation);
 }
 
-void SequencePage::reportFormula() {
-    Shell& sh = shell();
-    sh.dialogs().message(sh.mainWidget(),
-                         QStringLiteral("自定义数列出错，请严格按照计算机数学符号规范书写!"),
-                         Dialogs::Icon::Exclamation);
+void SequencePage::reportFormula(const VbError& error) {
+    showMessage(QStringLiteral("自定义数列出错，请严格按照计算机数学符号规范书写!"),
+                Dialogs::Icon::Exclamation);
+    // The part of the formula where the engine stopped is selected for the user to mend.
+    const auto* failure = dynamic_cast<const script::FormulaError*>(&error);
+    if (failure && failure->hasStretch()) {
+        formulaField_->setFocus(Qt::OtherFocusReason);
+        formulaField_->setSelection(failure->start(), failure->length());
+    }
 }
 
 }  // namespace zeto

@@ -9,48 +9,49 @@ class QListWidget;
 
 namespace zeto {
 
+class VbError;
+
 // Page "数列": arithmetic, geometric and user-defined sequences, their preview list and the
 // sum of their first N terms.
 class SequencePage : public TabPage {
     Q_OBJECT
   public:
-    SequencePage(Shell& shell, int pageTopPixels, QWidget* parent);
+    SequencePage(const PageContext& context, int pageTopPixels, QWidget* parent);
 
     // Longest computed preview: it yields after every term, so it only has to fit a list.
     static constexpr double kMostListedTerms = 100000;
-    // Most terms of a user-defined preview or sum: each is a full engine run with no yield in
-    // between, so this bounds how long the window stays busy (a second or two).
+    // Most terms of a user-defined preview or sum: each is an evaluation with no yield in
+    // between, so this bounds how long the window stays busy.
     static constexpr double kMostFormulaTerms = 20000;
 
-  public slots:
     // Selects a kind by its item text in `slsort`, as the user's choice does.
     void selectKind(const QString& item);
-    // Applies the panel configuration of the kind list's current text.
-    void slsort_Click();
-    void Command15_Click();  // preview
-    void Command16_Click();  // sum of the first N terms
-    void Command17_Click();  // clear the preview
+    void previewClicked();
+    void sumClicked();
+    void clearPreviewClicked();
 
   private:
     enum class Kind { None, Arithmetic, Geometric, Custom };
 
+    // Applies the panel configuration of the kind list's current text.
+    void kindChosen();
     Kind currentKind() const;
     void previewComputed(bool geometric);
     void previewCustom();
     void sumCustom();
     void reportDataSize();
-    void reportFormula();
+    void reportFormula(const VbError& error);
     void arrangeParameters();
 
-    QListWidget* SLEXP_;
-    QComboBox* slsort_;
-    QLabel* TXGS_;
-    QLabel* CLXS_[3];
-    QLineEdit* LXS_[3];
-    QLineEdit* Zdytxgs_;
-    QLabel* note2_;
-    QLineEdit* Sumn_;
-    QLabel* SUM_;
+    QListWidget* preview_;
+    QComboBox* kindList_;
+    QLabel* termCaption_;
+    QLabel* parameterCaptions_[3];
+    QLineEdit* parameterFields_[3];
+    QLineEdit* formulaField_;
+    QLabel* formulaHint_;
+    QLineEdit* termCount_;
+    QLabel* sum_;
 };
 
 }  // namespace zeto

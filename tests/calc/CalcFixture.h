@@ -23,8 +23,8 @@ namespace zeto::test {
 class CalcFixture : public ::testing::Test {
   protected:
     CalcFixture() {
-        calculator = new CalculatorPage(shell, 24, &shell.main);
-        sequences = new SequencePage(shell, 24, &shell.main);
+        calculator = new CalculatorPage(shell.context(), 24, &shell.main);
+        sequences = new SequencePage(shell.context(), 24, &shell.main);
         sequences->selectKind(QStringLiteral("等差数列"));
     }
 

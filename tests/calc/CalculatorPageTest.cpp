@@ -44,10 +44,19 @@ TEST_F(CalculatorPageTest, TextFormsOfResults) {
     const struct {
         QString expression;
         const char* line;
-    } cases[] = {{"-1/8", "=-0.125"},    {"2^99", "=6.33825300114115E+29"},
-                 {"1/100000", "=1E-05"}, {"1/3", "=0.333333333333333"},
+    } cases[] = {{"-1/8", "=-0.125"},
+                 {"2^99", "=6.33825300114115E+29"},
+                 {"1/100000", "=1E-05"},
+                 {"1/3", "=0.333333333333333"},
                  {"1:Z=2", "=2"},  // a second statement runs as typed
-                 {longSum, "=3000"}};
+                 {longSum, "=3000"},
+                 // A value the expression builds as text keeps its leading zero too.
+                 {"\".5\"", "=0.5"},
+                 {"\"-.75\"", "=-0.75"},
+                 // As an exercise book writes it.
+                 {"１+１", "=2"},
+                 {"2π", "=6.28318530717959"},
+                 {"√16×3", "=12"}};
     for (const auto& c : cases) {
         evaluate(c.expression);
         EXPECT_EQ(topLine(), QLatin1String(c.line)) << c.expression.left(20).toStdString();
@@ -70,7 +79,6 @@ TEST_F(CalculatorPageTest, BadOrMissingExpressionsReportAndChangeNothing) {
                              "1:End Sub",
                              "eq()",
                              "三加二",
-                             "１+１",
                              QString(10240, QLatin1Char('+')),
                              QString(10240, QLatin1Char('('))};
     evaluate(QStringLiteral("1+1"));
@@ -84,7 +92,6 @@ TEST_F(CalculatorPageTest, BadOrMissingExpressionsReportAndChangeNothing) {
         } else {
             expectOnlyMessage(QStringLiteral("计算出错，请严格按照计算机数学符号规范书写!"));
             EXPECT_EQ(shell.status, QStringLiteral("就绪"));
-            EXPECT_EQ(shell.state.BDS, expression);
         }
         EXPECT_EQ(results(), QStringLiteral("=2\n"));
     }

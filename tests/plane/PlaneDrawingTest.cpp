@@ -101,7 +101,7 @@ TEST_F(PlaneDrawing, TicksAndLabelsRunFromOneMinusLToLMinusOne) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message()
                      << "L " << c.L << (c.labels ? " labels" : "") << " bl " << c.bl);
-        form4.setPenWidthValue(c.bl);
+        changeSettings([&c](PlaneSettings& s) { s.penWidth = c.bl; });
         drawPlane(c.L, false, c.labels);
         const PlaneGrid g = grid();
         const double tick = c.L / 40.0;
@@ -132,40 +132,31 @@ TEST_F(PlaneDrawing, TicksAndLabelsRunFromOneMinusLToLMinusOne) {
     }
 }
 
-// The colour text is read before the coordinates: a refused call leaves the drawing colour.
 TEST_F(PlaneDrawing, OutOfRangeValuesRaiseOverflowAndChangeNothing) {
     const QImage before = image();
     const BgrColor drawing = surface.foreColor();
     std::vector<std::function<void()>> operations;
     for (double bad : {1e39, std::numeric_limits<double>::quiet_NaN()}) {
-        operations.push_back([=] { form3.DrawDot(bad, 0, kGreen); });
-        operations.push_back([=] { form3.PrintWord(bad, 0, "w", "255"); });
-        operations.push_back([=] { form3.PrintWord(0, bad, "w", "255"); });
+        operations.push_back([=] { form3.drawDot(bad, 0, kGreen); });
+        operations.push_back([=] { form3.printText(bad, 0, "w", kRed); });
+        operations.push_back([=] { form3.printText(0, bad, "w", kRed); });
     }
-    // Colour texts beyond the 32-bit integer range.
-    for (const char* text : {"1e20", "-3000000000", "1e400"})
-        operations.push_back([=] { form3.PrintWord(0, 0, "w", text); });
     for (size_t k = 0; k < operations.size(); ++k)
         EXPECT_EQ(errorCode(operations[k]), VbError::Overflow) << k;
     EXPECT_EQ(image(), before);
     EXPECT_EQ(surface.foreColor(), drawing);
 }
 
-TEST_F(PlaneDrawing, PrintWordReadsTheColourTextByItsLeadingNumberAndKeepsIt) {
-    const struct {
-        const char* text;
-        BgrColor colour;
-    } cases[] = {{"255", kRed},       {"65280", kGreen}, {" 255 blue", kRed},
-                 {"&HFF0000", kBlue}, {"abc", 0},        {"-1", kWhite}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        form3.XY();
-        form3.PrintWord(-7, 8, "Ab", QString::fromUtf8(c.text));
-        EXPECT_EQ(surface.foreColor(), c.colour);
-        EXPECT_GT(inTextBox(-7, 8, "Ab", c.colour), 0);
-        // Later segments without a colour of their own use it.
+// Printed text keeps its colour as the drawing colour: later segments without a colour of their
+// own use it.
+TEST_F(PlaneDrawing, PrintedTextSetsTheDrawingColour) {
+    for (BgrColor colour : {kRed, kGreen}) {
+        form3.drawAxes();
+        form3.printText(-7, 8, "Ab", colour);
+        EXPECT_EQ(surface.foreColor(), colour);
+        EXPECT_GT(inTextBox(-7, 8, "Ab", colour), 0);
         surface.line(-8, -8, -6, -8);
-        EXPECT_TRUE(hasColor(image(), grid().col(-7), grid().row(-8), c.colour));
+        EXPECT_TRUE(hasColor(image(), grid().col(-7), grid().row(-8), colour));
     }
 }
 

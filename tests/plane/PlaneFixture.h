@@ -37,7 +37,7 @@ class PlaneFixture : public ::testing::Test {
 
     PlaneGrid grid() const {
         return PlaneGrid{surface.image().width(), surface.image().height(),
-                         shell.planeSettings().sl};
+                         shell.settings().axisLength};
     }
     const QImage& image() const { return surface.image(); }
 
@@ -67,8 +67,16 @@ class PlaneFixture : public ::testing::Test {
     void drawPlane(int L, bool gridShown, bool labels) {
         control<QCheckBox>("opnet")->setChecked(gridShown);
         control<QCheckBox>("kd")->setChecked(labels);
-        form4.setAxisLength(static_cast<std::int16_t>(L));
-        form3.XY();
+        changeSettings([L](PlaneSettings& s) { s.axisLength = L; });
+        form3.drawAxes();
+    }
+
+    // Changes the settings as the program's start does, without redrawing.
+    template <typename Change>
+    void changeSettings(Change&& change) {
+        PlaneSettings next = shell.settings();
+        change(next);
+        shell.planes().model().apply(next, PlaneSettingsModel::Effect::None);
     }
 
     FakeShell shell;

@@ -60,7 +60,7 @@ TEST_F(Tools, ReadOutCutsToHundredthsTowardMinusInfinityInSinglePrecision) {
                         {0.29, -0.29, "(0.29,-0.29)"}, {-0.001, 0.004, "(-0.01,0)"},
                         {-3.999, 2.5, "(-4,2.5)"},     {19.995, -19.995, "(19.99,-20)"}};
     for (const Row& r : rows) {
-        tools.Picture1_MouseMove(0, r.x, r.y);
+        tools.pointerMoved(0, r.x, r.y);
         EXPECT_EQ(readOut(), QString::fromLatin1(r.caption)) << r.x;
     }
     // Through the mouse on the 586 x 567 surface: column 293 lies at 10 * (2 * 293 / 585 - 1)
@@ -106,7 +106,7 @@ TEST_F(Tools, TextToolPrintsTheAnswerInTheAxisColourWithItsCornerAtThePress) {
     const std::optional<QString> answers[] = {std::nullopt, QString(), QStringLiteral("ZETO 图像"),
                                               QString(1000, QLatin1Char('W'))};
     for (const auto& answer : answers) {
-        form3.XY();
+        form3.drawAxes();
         surface.setForeColor(kBlue);
         if (answer) shell.scripted.inputAnswers.push_back(*answer);
         const QImage before = image();
@@ -142,7 +142,7 @@ TEST_F(Tools, LineToolDrawsOneSegmentBetweenTwoPressesAndKeepsItsFirstPoint) {
 
     // A right press, a clear, the text tool and the line tool again: the first point stays.
     click(Qt::RightButton, at(8, -8));
-    shell.clearPlane();
+    shell.planes().clearPlane();
     button("Optext")->click();
     button("Opline")->click();
     EXPECT_EQ(tools.lineStage(), 1);
@@ -224,7 +224,7 @@ class FileSizeLimit {
 class Export : public Tools {
   public:
     Export() {
-        form3.DrawDot(-4, 6, kGreen);
+        form3.drawDot(-4, 6, kGreen);
         surface.line(-8, -8, 7, 3, kBlue);
     }
     void exportAs(const QString& name) {

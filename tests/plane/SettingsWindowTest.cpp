@@ -28,8 +28,8 @@ TEST_F(SettingsWindow, StartValuesDrawThePlaneARedrawGivesBack) {
     EXPECT_EQ(control<QLineEdit>("SLYLN")->text(), QStringLiteral("100"));
     EXPECT_EQ(surface.drawWidth(), 2);
     const QImage start = image();
-    form3.DrawDot(1, 1, kGreen);
-    form3.PrintWord(2, 2, "text", "255");
+    form3.drawDot(1, 1, kGreen);
+    form3.printText(2, 2, "text", kRed);
     surface.circle(0, 0, 4, kGreen);
     drawPlane(10, false, true);
     EXPECT_EQ(image(), start);
@@ -53,7 +53,7 @@ TEST_F(SettingsWindow, OnlyPlaneSettingsEraseTheGraphs) {
                  {"small", true, [&] { control<QRadioButton>("Option1")->click(); }},
                  {"medium again", true, [&] { control<QRadioButton>("Option2")->click(); }}};
     for (const auto& c : cases) {
-        form3.DrawDot(3.3, 4.4, kGreen);
+        form3.drawDot(3.3, 4.4, kGreen);
         ASSERT_GT(countColor(image(), kGreen), 0) << c.name;
         c.change();
         EXPECT_EQ(countColor(image(), kGreen) == 0, c.erases) << c.name;
@@ -63,16 +63,16 @@ TEST_F(SettingsWindow, OnlyPlaneSettingsEraseTheGraphs) {
 
 TEST_F(SettingsWindow, PenWidthTakesEffectForTheNextDrawing) {
     choose(control<QComboBox>("bold"), "细");
-    EXPECT_EQ(shell.planeSettings().bl, 1);
+    EXPECT_EQ(shell.settings().penWidth, 1);
     EXPECT_EQ(surface.drawWidth(), 1);
-    form4.selectBold("粗");
-    form4.selectBold("中等");  // no such item: nothing changes
-    EXPECT_EQ(shell.planeSettings().bl, 2);
+    form4.selectPenWidth("粗");
+    form4.selectPenWidth("中等");  // no such item: nothing changes
+    EXPECT_EQ(shell.settings().penWidth, 2);
     EXPECT_EQ(surface.drawWidth(), 2);
 }
 
 TEST_F(SettingsWindow, CancelledColourDialogChangesNothing) {
-    form3.DrawDot(3.3, 4.4, kGreen);
+    form3.drawDot(3.3, 4.4, kGreen);
     for (const char* name : {"wgcolor", "zbcolor", "bgcolor"}) {
         auto* swatch = control<ColorSwatch>(name);
         const BgrColor before = swatch->color();
@@ -97,10 +97,10 @@ TEST_F(SettingsWindow, AxisLengthIsCheckedOnLeavingTheBox) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         shell.scripted.clear();
-        const int before = shell.planeSettings().sl;
-        form3.DrawDot(3.3, 4.4, kGreen);
+        const int before = shell.settings().axisLength;
+        form3.drawDot(3.3, 4.4, kGreen);
         leaveField("txtsl", QString::fromUtf8(c.text));
-        EXPECT_EQ(shell.planeSettings().sl, c.sl ? c.sl : before);
+        EXPECT_EQ(shell.settings().axisLength, c.sl ? c.sl : before);
         EXPECT_EQ(control<QLineEdit>("txtsl")->text(), QString::fromUtf8(c.text));
         EXPECT_EQ(countColor(image(), kGreen) == 0, c.sl != 0);
         if (c.sl) {
@@ -145,7 +145,7 @@ TEST_F(SettingsWindow, FieldsAreCheckedWhenTheUserTabsAway) {
                   c.message.isEmpty() ? QStringList() : QStringList{c.message});
         for (const auto& m : shell.scripted.messages) EXPECT_EQ(m.icon, Dialogs::Icon::None);
     }
-    EXPECT_EQ(shell.planeSettings().sl, 6);
+    EXPECT_EQ(shell.settings().axisLength, 6);
 }
 
 TEST_F(SettingsWindow, FocusLostToAnotherWindowIsNotAChange) {
@@ -165,13 +165,13 @@ TEST_F(SettingsWindow, FinenessItemsSetThePointStep) {
                  {"高(慢)", 3000},   {"很高(较慢)", 4000}, {"狂高(狂慢)", 5000}};
     ASSERT_EQ(control<QComboBox>("dpi")->count(), 7);
     for (const auto& c : cases) {
-        form4.setPointStep(0);
+        changeSettings([](PlaneSettings& s) { s.pointStep = 0; });
         choose(control<QComboBox>("dpi"), QString::fromUtf8(c.item));
-        EXPECT_FLOAT_EQ(shell.planeSettings().JXD, static_cast<float>(3.1415926535 / c.divisor))
+        EXPECT_FLOAT_EQ(shell.settings().pointStep, static_cast<float>(3.1415926535 / c.divisor))
             << c.item;
     }
-    form4.selectDpi("超高");
-    EXPECT_FLOAT_EQ(shell.planeSettings().JXD, static_cast<float>(3.1415926535 / 5000));
+    form4.selectFineness("超高");
+    EXPECT_FLOAT_EQ(shell.settings().pointStep, static_cast<float>(3.1415926535 / 5000));
 }
 
 // Twips become pixels at 15 a pixel, rounded to the nearest pixel.
@@ -197,7 +197,7 @@ TEST_F(SettingsWindow, SizeOptionsSetTheClientAreaAndRedraw) {
 
 TEST_F(SettingsWindow, ClosingOrConfirmingHidesUntilTheProgramEnds) {
     form3.show();
-    form3.DrawDot(1, 1, kGreen);
+    form3.drawDot(1, 1, kGreen);
     for (QWidget* w : {static_cast<QWidget*>(&form3), static_cast<QWidget*>(&form4)}) {
         w->show();
         EXPECT_FALSE(w->close()) << w->objectName().toStdString();
@@ -212,7 +212,7 @@ TEST_F(SettingsWindow, ClosingOrConfirmingHidesUntilTheProgramEnds) {
     EXPECT_FALSE(form4.isVisible());
     control<QPushButton>("Command2")->click();  // "帮助"
     EXPECT_EQ(shell.helpRequests, 1);
-    shell.state.EXITZETO = true;
+    shell.closingNow = true;
     EXPECT_TRUE(form3.close());
     EXPECT_TRUE(form4.close());
 }

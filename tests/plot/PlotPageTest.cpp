@@ -32,10 +32,10 @@ constexpr BgrColor kGraph = 0x2080E0;  // a colour the plane uses for nothing el
 
 struct Pages {
     Pages() {
-        shell.scripted.colorAnswers.push_back(colorFromBgr(kGraph));
-        functions->tucolor_Click();
-        shell.scripted.colorAnswers.push_back(colorFromBgr(kGraph));
-        curves->qucolor_Click();
+        for (const char* swatch : {"tucolor", "qucolor"}) {
+            shell.scripted.colorAnswers.push_back(colorFromBgr(kGraph));
+            emit control<ColorSwatch>(swatch)->clicked();
+        }
     }
     template <typename T>
     T* control(const char* name) {
@@ -62,15 +62,15 @@ struct Pages {
     void pointMethod(bool on) { control<QRadioButton>(on ? "Opmdf" : "Oplxf")->setChecked(true); }
 
     const QImage& image() { return shell.coordinateWindow().surface().image(); }
-    PlaneGrid grid() { return {image().width(), image().height(), shell.planeSettings().sl}; }
+    PlaneGrid grid() { return {image().width(), image().height(), shell.settings().axisLength}; }
     bool graphAt(double x, double y) {
         return colorNear(image(), grid().col(x), grid().row(y), kGraph, 2);
     }
     bool planeShown() { return shell.coordinateWindow().isVisible(); }
 
     FakeShell shell;
-    FunctionPage* functions = new FunctionPage(shell, 24, &shell.main);
-    CurvePage* curves = new CurvePage(shell, 24, &shell.main);
+    FunctionPage* functions = new FunctionPage(shell.context(), 24, &shell.main);
+    CurvePage* curves = new CurvePage(shell.context(), 24, &shell.main);
 };
 
 // Every plot ends idle, whatever happened, with at most one message.
@@ -112,7 +112,9 @@ TEST(PlotPage, InputsAndTheirMessages) {
         {"二次函数", {"1e308", "1", "1"}, {"-5", "5"}, "", kDraw, true, true, {}},
         {"正弦函数", {"1e308", "1e308", "1e308"}, {"-5", "5"}, "", kDraw, true, true, {}},
         {"二次函数", {"1e30", "0", "0"}, {"-5", "5"}, "", {}, true, true, {}},
-        {"自定义函数", {}, {"-5", "5"}, "exp(X)", kFormula, false, true, {}},
+        // Names that hold the letter x are names, not places for x: exp(X) is e to the x.
+        {"自定义函数", {}, {"-5", "5"}, "exp(X)", {}, true, true, {1, 2.718281828}},
+        {"自定义函数", {}, {"-5", "5"}, "2x²-1", {}, true, true, {1, 1}},
         {"自定义函数", {}, {"-5", "5"}, "sqr(X)", kFormula, false, true, {}},
         {"自定义函数", {}, {"-5", "5"}, "(X", kFormula, false, true, {}},
         {"自定义函数", {}, {"-5", "5"}, "", kFormula, false, true, {}},
@@ -256,7 +258,7 @@ TEST(PlotPage, CommandsDuringAPlot) {
         QTimer::singleShot(0, &p.shell.main, [&] {
             p.control<QPushButton>("Command2")->click();
             p.control<QPushButton>("Command8")->click();
-            p.shell.clearPlane();
+            p.shell.planes().clearPlane();
         });
         p.plotFunction("二次函数", {"1", "0", "0"});
         expectIdleAfter(p, {});
@@ -267,7 +269,7 @@ TEST(PlotPage, CommandsDuringAPlot) {
     {
         Pages p;
         p.pointMethod(true);
-        QTimer::singleShot(0, &p.shell.main, [&] { p.shell.state.EXITZETO = true; });
+        QTimer::singleShot(0, &p.shell.main, [&] { p.shell.closingNow = true; });
         p.plotCurve("双曲线1", {"3", "4", ""});
         EXPECT_EQ(p.shell.statusHistory, QStringList{"作图中,请稍等..."});
         EXPECT_EQ(p.shell.sounds, 0);

@@ -4,8 +4,8 @@
 
 #include "PlaneProbe.h"
 
-#include "curves/core/CurvePlotter.h"
-#include "functions/core/GraphPlotter.h"
+#include "curves/core/CurveKind.h"
+#include "functions/core/FunctionKind.h"
 #include "plane/core/PlotCanvas.h"
 #include "plane/core/PlotInputs.h"
 #include "plane/core/Sweep.h"
@@ -92,6 +92,14 @@ class ScriptedInputs : public PlotInputs {
     std::function<void(ScriptedInputs&)> onRead;
 };
 
+const FunctionKind& kindNumber(int k) {
+    return FunctionCatalogue::kinds().at(static_cast<std::size_t>(k - 1));
+}
+
+bool plot(const FunctionKind& kind, const GraphPlan& plan, PlotCanvas& canvas, PlotInputs& inputs) {
+    return kind.plot(kind, plan, canvas, inputs);
+}
+
 TEST(GraphPlotter, SamplesValuesAndLabelsOfEveryKind) {
     const struct {
         int kind;
@@ -125,7 +133,7 @@ TEST(GraphPlotter, SamplesValuesAndLabelsOfEveryKind) {
         plan.start = c.start;
         plan.lineMethod = c.line;
         plan.pointStep = kStartupStep;
-        ASSERT_TRUE(GraphPlotter::plot(*GraphRoutines::forKind(c.kind), plan, canvas, inputs));
+        ASSERT_TRUE(plot(kindNumber(c.kind), plan, canvas, inputs));
         EXPECT_EQ(canvas.segments.size(), c.line ? c.count : 0u);
         EXPECT_EQ(canvas.dots.size(), c.line ? 0u : c.count);
         const QLineF first =
@@ -145,7 +153,7 @@ TEST(GraphPlotter, NoSegmentSpansAPole) {
         ScriptedInputs inputs;
         GraphPlan plan;
         plan.labelled = false;
-        ASSERT_TRUE(GraphPlotter::plot(*GraphRoutines::forKind(kind), plan, canvas, inputs));
+        ASSERT_TRUE(plot(kindNumber(kind), plan, canvas, inputs));
         const double offset = kind == 8 ? kPi / 2 : 0;
         for (const QLineF& s : canvas.segments) {
             const double pole = std::round((s.x1() - offset) / kPi) * kPi + offset;
@@ -167,7 +175,7 @@ TEST(GraphPlotter, ReadsThePageAfreshAndStopsWhenToldTo) {
         }
     };
     GraphPlan plan;
-    ASSERT_TRUE(GraphPlotter::plot(*GraphRoutines::forKind(2), plan, canvas, inputs));
+    ASSERT_TRUE(plot(kindNumber(2), plan, canvas, inputs));
     EXPECT_FLOAT_EQ(canvas.segments[499].y1(), 1 * 0.01 * 0.01 - 0.01 + 1);  // x = 0.01 - 0.02
     EXPECT_FLOAT_EQ(canvas.segments[500].y1(), 7);
     EXPECT_EQ(canvas.colors[499], 0x0000FFu);
@@ -177,7 +185,7 @@ TEST(GraphPlotter, ReadsThePageAfreshAndStopsWhenToldTo) {
     RecordingCanvas stopped;
     ScriptedInputs closing;
     closing.stopAfterYields = 10;
-    EXPECT_FALSE(GraphPlotter::plot(*GraphRoutines::forKind(2), plan, stopped, closing));
+    EXPECT_FALSE(plot(kindNumber(2), plan, stopped, closing));
     EXPECT_EQ(stopped.segments.size(), 10u);
     EXPECT_TRUE(stopped.labels.empty());
 }
@@ -225,12 +233,8 @@ Drawn draw(const QString& item, std::array<QString, 3> texts, bool line, bool di
     plan.lineMethod = line;
     plan.pointStep = kStartupStep;
     plan.directrices = directrices;
-    d.error = errorCode([&] {
-        if (item == QStringLiteral("圆"))
-            CurvePlotter::circle(plan, d.canvas, inputs);
-        else
-            CurvePlotter::plot(*CurveRoutines::find(item), plan, d.canvas, inputs);
-    });
+    const CurveKind& kind = *CurveCatalogue::find(item);
+    d.error = errorCode([&] { kind.plot(kind, plan, d.canvas, inputs); });
     return d;
 }
 

@@ -43,7 +43,7 @@ TEST_F(ShellFixture, EveryKindConfiguresItsPanel) {
          "XS",
          {"zdyjxs", "note", "funchk"},
          {{"一次函数", "Y=KX+B", "K= B= -", "funchk"},
-          {"二次函数", "Y=AX^2+BY+C", "A= B= C=", "funchk"},
+          {"二次函数", "Y=AX^2+BX+C", "A= B= C=", "funchk"},
           {"对数函数", "Y=LOG(a)X", "a= - -", "funchk"},
           {"指数函数", "Y=a^X", "a= - -", "funchk"},
           {"幂函数", "Y=X^a", "a= - -", "funchk"},
@@ -70,7 +70,7 @@ TEST_F(ShellFixture, EveryKindConfiguresItsPanel) {
          "CLXS",
          "LXS",
          {"Zdytxgs", "note2"},
-         {{"等比数列", "An=a1q^n-1", "a1= q= -", ""},
+         {{"等比数列", "An=a1q^(n-1)", "a1= q= -", ""},
           {"自定义数列", "An=", "- - -", "Zdytxgs note2"},
           {"等差数列", "An=a1+(n-1)d", "a1= d= -", ""}}},
     };
@@ -138,21 +138,19 @@ TEST_F(ShellFixture, LogarithmKindWritesItsDefaultsEveryTime) {
 }
 
 TEST_F(ShellFixture, ColourSwatchesOpenOnTheirColourAndIgnoreCancel) {
-    auto* functionPage = mainWindow->findChild<FunctionPage*>();
-    auto* curvePage = mainWindow->findChild<CurvePage*>();
     auto* tucolor = find<ColorSwatch>("tucolor");
     auto* qucolor = find<ColorSwatch>("qucolor");
     EXPECT_EQ(tucolor->color(), 0u);
 
     dialogs.colorAnswers.push_back(QColor(255, 0, 0));
-    functionPage->tucolor_Click();
+    emit tucolor->clicked();
     EXPECT_EQ(tucolor->color(), 0x0000FFu);  // red sits in the low byte
 
-    functionPage->tucolor_Click();  // cancelled
+    emit tucolor->clicked();  // cancelled
     EXPECT_EQ(tucolor->color(), 0x0000FFu);
 
     dialogs.colorAnswers.push_back(QColor(0, 128, 255));
-    curvePage->qucolor_Click();
+    emit qucolor->clicked();
     EXPECT_EQ(qucolor->color(), 0xFF8000u);
     ASSERT_EQ(dialogs.colorDialogInitials.size(), 3);
     EXPECT_EQ(dialogs.colorDialogInitials[1], QColor(255, 0, 0));

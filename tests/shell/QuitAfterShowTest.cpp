@@ -1,5 +1,5 @@
+#include "app/QuitAfterShow.h"
 #include "platform/core/ProgramFiles.h"
-#include "shell/QuitAfterShow.h"
 
 #include <QDir>
 #include <QFile>

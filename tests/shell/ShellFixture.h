@@ -2,10 +2,10 @@
 
 #include "ScriptedDialogs.h"
 
+#include "app/MainWindow.h"
 #include "platform/Launcher.h"
 #include "platform/Platform.h"
 #include "platform/SoundPlayer.h"
-#include "shell/MainWindow.h"
 
 #include <QStringList>
 

@@ -1,11 +1,11 @@
 #include "ScriptedDialogs.h"
 
+#include "app/MainWindow.h"
+#include "app/Startup.h"
 #include "platform/Launcher.h"
 #include "platform/Platform.h"
 #include "platform/SingleInstance.h"
 #include "platform/SoundPlayer.h"
-#include "shell/MainWindow.h"
-#include "shell/Startup.h"
 
 #include <QCoreApplication>
 #include <QDir>

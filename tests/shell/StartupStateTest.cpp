@@ -1,10 +1,11 @@
 #include "ShellFixture.h"
 
+#include "app/AboutWindow.h"
+#include "app/Links.h"
 #include "plane/CoordinateWindow.h"
+#include "plane/PlaneWindows.h"
 #include "plane/SettingsWindow.h"
 #include "platform/DrawingSurface.h"
-#include "shell/AboutWindow.h"
-#include "shell/Links.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -37,29 +38,24 @@ TEST_F(ShellFixture, StartsOnTheFirstPageWithThePanelsAndPlaneSetUp) {
     EXPECT_TRUE(mainWindow->settingsWindow().isHidden());
     EXPECT_TRUE(find<QCheckBox>("funchk")->isChecked());
     EXPECT_FALSE(find<QCheckBox>("quchk")->isChecked());
-    EXPECT_TRUE(find<QPlainTextEdit>("Txtscript")->isHidden());
     // The banner changes every 5 s from the start; the lamp blinks only during a task.
     EXPECT_TRUE(find<QTimer>("Timer1")->isActive());
     EXPECT_EQ(find<QTimer>("Timer1")->interval(), 5000);
     EXPECT_FALSE(find<QTimer>("Timerc1")->isActive());
     EXPECT_EQ(find<QTimer>("Timerc1")->interval(), 50);
 
-    const SharedState& s = mainWindow->shared();
-    EXPECT_FALSE(s.EXITZETO);
-    EXPECT_EQ(s.funsort, 1);
-    EXPECT_EQ(s.Cci, 1);
-    const PlaneSettings plane = mainWindow->planeSettings();
-    EXPECT_EQ(plane.sl, 10);
-    EXPECT_EQ(plane.bl, 2);
-    EXPECT_FLOAT_EQ(plane.JXD, static_cast<float>(3.1415926535 / 1000));
+    EXPECT_FALSE(mainWindow->closing());
+    const PlaneSettings& plane = mainWindow->planes().settings();
+    EXPECT_EQ(plane.axisLength, 10);
+    EXPECT_EQ(plane.penWidth, 2);
+    EXPECT_FLOAT_EQ(plane.pointStep, static_cast<float>(3.1415926535 / 1000));
     SettingsWindow& settings = mainWindow->settingsWindow();
     EXPECT_EQ(settings.findChild<QComboBox*>("dpi")->currentText(), "正常");
     EXPECT_EQ(settings.findChild<QComboBox*>("bold")->currentText(), "粗");
 }
 
-// The callback object is registered with the engine, so a generated procedure reaches the
-// page, and the completion sound is the shipped one.
-TEST_F(ShellFixture, EngineReachesTheCallbackObject) {
+// The calculator reaches the program's engine, and the completion sound is the shipped one.
+TEST_F(ShellFixture, CalculatorReachesTheEngine) {
     find<QTabWidget>("SSTab1")->setCurrentIndex(4);
     find<QLineEdit>("txtshi")->setText("1/4");
     find<QPushButton>("Command12")->click();
@@ -105,7 +101,7 @@ TEST_F(ShellFixture, MenuItemsAndButtonsDoTheirCommands) {
         CoordinateWindow& plane = mainWindow->coordinateWindow();
         const QPoint dot = plane.surface().toPixel(3, 3).toPoint();
         const QRgb background = plane.surface().image().pixel(dot);
-        plane.DrawDot(3, 3, 0x0000FF);
+        plane.drawDot(3, 3, 0x0000FF);
         auto* action = mainWindow->findChild<QAction*>(c.name);
         auto* button = mainWindow->findChild<QAbstractButton*>(c.name);
         ASSERT_TRUE(action || button);

@@ -44,9 +44,9 @@ struct Pages {
     }
 
     FakeShell shell;
-    RadicalPage* radical = new RadicalPage(shell, 24, &shell.main);
-    EquationPage* equation = new EquationPage(shell, 24, &shell.main);
-    SequencePage* sequences = new SequencePage(shell, 24, &shell.main);
+    RadicalPage* radical = new RadicalPage(shell.context(), 24, &shell.main);
+    EquationPage* equation = new EquationPage(shell.context(), 24, &shell.main);
+    SequencePage* sequences = new SequencePage(shell.context(), 24, &shell.main);
 };
 
 TEST(TaskFrame, CommandsGivenWhileATaskWaits) {
@@ -105,7 +105,7 @@ TEST(TaskFrame, CommandsGivenWhileATaskWaits) {
          {"计算中...", "就绪"}},
         {"closing the program stops a preview without touching a window",
          "Command15",
-         [](Pages& t) { t.shell.state.EXITZETO = true; },
+         [](Pages& t) { t.shell.closingNow = true; },
          [&](Pages& t) {
              EXPECT_EQ(t.items(), preview.mid(0, 1));
              EXPECT_EQ(t.shell.lampStops, 0);
@@ -113,7 +113,7 @@ TEST(TaskFrame, CommandsGivenWhileATaskWaits) {
          {"生成中..."}},
         {"closing the program stops a solve without touching a window",
          "Command11",
-         [](Pages& t) { t.shell.state.EXITZETO = true; },
+         [](Pages& t) { t.shell.closingNow = true; },
          [](Pages& t) { EXPECT_EQ(t.text("jj1"), ""); },
          {"计算中..."}},
     };

@@ -1,10 +1,10 @@
 #include "ShellFixture.h"
 
+#include "app/AboutWindow.h"
 #include "functions/FunctionPage.h"
 #include "plane/CoordinateWindow.h"
 #include "plane/SettingsWindow.h"
 #include "platform/DrawingSurface.h"
-#include "shell/AboutWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,7 +32,7 @@ TEST_F(ShellFixture, EndingTheProgramLeavesNoWindowInView) {
             find<QAction>("EXIT")->trigger();
         else
             mainWindow->close();
-        EXPECT_TRUE(mainWindow->shared().EXITZETO);
+        EXPECT_TRUE(mainWindow->closing());
         for (QWidget* window : {static_cast<QWidget*>(mainWindow.get()),
                                 static_cast<QWidget*>(&mainWindow->coordinateWindow()),
                                 static_cast<QWidget*>(&mainWindow->settingsWindow())})
@@ -77,7 +77,7 @@ TEST_F(ShellFixture, ClosingDuringALongTaskStopsItCleanly) {
 TEST_F(ShellFixture, PlaneToolsMarkInTheFunctionColourAndMinimiseTheMainWindow) {
     mainWindow->show();
     dialogs.colorAnswers.push_back(QColor(0, 0, 255));
-    mainWindow->findChild<FunctionPage*>()->tucolor_Click();
+    emit find<ColorSwatch>("tucolor")->clicked();
     mainWindow->showPlane();
     DrawingSurface& surface = mainWindow->coordinateWindow().surface();
     const QPoint p = surface.toPixel(3, -2).toPoint();

@@ -1,30 +1,17 @@
 #include "FakeShell.h"
 
-#include "plane/CoordinateWindow.h"
-#include "plane/PlaneWindows.h"
 #include "plane/SettingsWindow.h"
-#include "script/FormulaCallbacks.h"
-#include "script/ScriptRunner.h"
-#include "script/core/ScriptHost.h"
 
 #include <QCoreApplication>
 
 namespace zeto::test {
 
-FakeShell::FakeShell()
-    : planes_(std::make_unique<PlaneWindows>(*this)),
-      callbacks_(std::make_unique<FormulaCallbacks>(*this)),
-      host_(std::make_unique<script::ScriptHost>()),
-      runner_(std::make_unique<ScriptRunner>(*host_, *callbacks_, scriptBox)) {
+FakeShell::FakeShell() : planes_(std::make_unique<PlaneWindows>(*this)) {
     main.setObjectName(QStringLiteral("Form1"));
-    scriptBox.setObjectName(QStringLiteral("Txtscript"));
-    host_->AddObject("OBJsc", callbacks_.get());
 }
 
 FakeShell::~FakeShell() {
-    state.EXITZETO = true;
-    runner_.reset();
-    host_.reset();
+    closingNow = true;
     planes_.reset();
 }
 
@@ -46,47 +33,11 @@ void FakeShell::stopLamp() {
 bool FakeShell::yieldToEvents() {
     ++yields;
     QCoreApplication::processEvents();
-    return !state.EXITZETO;
-}
-
-ScriptRunner& FakeShell::scripts() {
-    return *runner_;
-}
-
-PlaneSettings FakeShell::planeSettings() const {
-    return planes_->settings().settings();
-}
-
-PlotCanvas& FakeShell::canvas() {
-    return planes_->plane();
-}
-
-void FakeShell::showPlane() {
-    planes_->plane().show();
-}
-
-void FakeShell::clearPlane() {
-    planes_->clearPlane();
-}
-
-void FakeShell::showSettings() {
-    planes_->settings().show();
-}
-
-QString FakeShell::previewCountText() const {
-    return planes_->settings().previewCountText();
-}
-
-CoordinateWindow& FakeShell::coordinateWindow() {
-    return planes_->plane();
-}
-
-SettingsWindow& FakeShell::settingsWindow() {
-    return planes_->settings();
+    return !closingNow;
 }
 
 QWidget& FakeShell::settingsWidget() {
-    return planes_->settings();
+    return planes_->settingsWindow();
 }
 
 }  // namespace zeto::test

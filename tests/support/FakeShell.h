@@ -3,12 +3,13 @@
 #include "ScriptedDialogs.h"
 
 #include "plane/PlaneHost.h"
+#include "plane/PlaneWindows.h"
 #include "platform/core/ProgramFiles.h"
-#include "shell/SharedState.h"
-#include "shell/Shell.h"
+#include "script/core/ScriptHost.h"
+#include "shell/PageContext.h"
 #include "shell/TaskFrame.h"
+#include "shell/TaskHost.h"
 
-#include <QPlainTextEdit>
 #include <QStringList>
 #include <QWidget>
 
@@ -18,48 +19,42 @@
 
 namespace zeto {
 class CoordinateWindow;
-class FormulaCallbacks;
-class PlaneWindows;
-class ScriptRunner;
 class SettingsWindow;
-namespace script {
-class ScriptHost;
-}
 }  // namespace zeto
 
 namespace zeto::test {
 
-// A stand-in for the main window that records what the windows and pages ask of it, with
-// real plane windows and a real expression engine with the callback object registered.
-class FakeShell : public Shell, public PlaneHost {
+// A stand-in for the main window that records what the pages and windows ask of it: the long
+// tasks' status, lamp and sound, and the plane windows' questions; with real plane windows
+// and a real expression engine.
+class FakeShell : public TaskHost, public PlaneHost {
   public:
     FakeShell();
     ~FakeShell() override;
 
-    SharedState& shared() override { return state; }
-    Dialogs& dialogs() override { return scripted; }
-    const ProgramFiles& files() const override { return programFiles; }
-    QWidget* mainWidget() override { return &main; }
+    // TaskHost
     void setStatus(const QString& text) override;
     void startLamp() override;
     void stopLamp() override;
-    void soundout() override { ++sounds; }
+    void playCompletionSound() override { ++sounds; }
     bool yieldToEvents() override;
-    bool closing() const override { return state.EXITZETO; }
+    bool closing() const override { return closingNow; }
     TaskFrame& tasks() override { return frame; }
-    ScriptRunner& scripts() override;
-    PlaneSettings planeSettings() const override;
-    PlotCanvas& canvas() override;
-    void showPlane() override;
-    void clearPlane() override;
-    void showSettings() override;
-    QString previewCountText() const override;
+
+    // PlaneHost
+    Dialogs& dialogs() override { return scripted; }
+    const ProgramFiles& files() const override { return programFiles; }
     void openHelp() override { ++helpRequests; }
     BgrColor pointColor() const override { return tucolor; }
     void minimiseMainWindow() override { ++minimised; }
 
-    CoordinateWindow& coordinateWindow();
-    SettingsWindow& settingsWindow();
+    // What a page is built with.
+    PageContext context() { return {*this, scripted, *planes_, engine, programFiles}; }
+    PlaneWindows& planes() { return *planes_; }
+    const PlaneSettings& settings() const { return planes_->settings(); }
+    CoordinateWindow& coordinateWindow() { return planes_->plane(); }
+    SettingsWindow& settingsWindow() { return planes_->settingsWindow(); }
+
     // A control of the stand-in main window or of the settings window, by its name.
     template <typename T>
     T* control(const char* name) {
@@ -68,13 +63,12 @@ class FakeShell : public Shell, public PlaneHost {
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-    script::ScriptHost& scriptHost() { return *host_; }
-    FormulaCallbacks& callbacks() { return *callbacks_; }
 
-    SharedState state;
+    bool closingNow = false;
     TaskFrame frame{*this};
     ScriptedDialogs scripted;
     ProgramFiles programFiles;
+    script::ScriptHost engine;
     QWidget main;
     QString status = QStringLiteral("就绪");
     QStringList statusHistory;
@@ -86,15 +80,11 @@ class FakeShell : public Shell, public PlaneHost {
     int helpRequests = 0;
     BgrColor tucolor = 0;
     int minimised = 0;
-    QPlainTextEdit scriptBox;
 
   private:
     QWidget& settingsWidget();
 
     std::unique_ptr<PlaneWindows> planes_;
-    std::unique_ptr<FormulaCallbacks> callbacks_;
-    std::unique_ptr<script::ScriptHost> host_;
-    std::unique_ptr<ScriptRunner> runner_;
 };
 
 }  // namespace zeto::test

@@ -19,7 +19,7 @@ class RadicalPageTest : public ::testing::Test {
   protected:
     FakeShell shell;
     QWidget parent;
-    RadicalPage page{shell, 25, &parent};
+    RadicalPage page{shell.context(), 25, &parent};
 
     QWidget* child(const char* name) { return page.findChild<QWidget*>(QString::fromLatin1(name)); }
     QLabel* label(const char* name) { return page.findChild<QLabel*>(QString::fromLatin1(name)); }
@@ -75,8 +75,6 @@ TEST_F(RadicalPageTest, ShowsSimplestForms) {
         EXPECT_TRUE(shell.scripted.messages.isEmpty()) << c.input;
         EXPECT_EQ(shell.status, "就绪");
     }
-    EXPECT_DOUBLE_EQ(shell.state.sqrm, 4);
-    EXPECT_DOUBLE_EQ(shell.state.sqrn, 1);
 }
 
 TEST_F(RadicalPageTest, BusyStatusAroundTheReduction) {
@@ -118,7 +116,7 @@ TEST_F(RadicalPageTest, EnterInTheFieldComputes) {
 }
 
 TEST_F(RadicalPageTest, ClosingDuringTheReductionLeavesTheResultAlone) {
-    shell.state.EXITZETO = true;
+    shell.closingNow = true;
     compute("72");
     EXPECT_FALSE(shown("mm"));
     EXPECT_FALSE(shown("nn"));

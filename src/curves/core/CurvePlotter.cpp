@@ -3,7 +3,7 @@
 #include "plane/core/CoefficientReader.h"
 #include "plane/core/PlotCanvas.h"
 #include "plane/core/PlotInputs.h"
-#include "plane/core/Sweep.h"
+#include "plane/core/PlotSweep.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/VbError.h"
 
@@ -14,8 +14,8 @@ namespace {
 
 // A sweep far wider than the plane would take ages over points nobody can see: it starts at
 // its own first step that falls just left of the plane and ends just right of it.
-SweepRange onThePlane(SweepRange range, double step, double sl) {
-    const double lo = -sl - 1, hi = sl + 1;
+SweepRange onThePlane(SweepRange range, double step, double axisLength) {
+    const double lo = -axisLength - 1, hi = axisLength + 1;
     if (range.end > hi) range.end = hi;
     if (range.start < lo) range.start += std::floor((lo - range.start) / step) * step;
     return range;
@@ -32,49 +32,53 @@ double singleValue(const QString& text) {
 
 }  // namespace
 
-bool CurvePlotter::plot(const CurveRoutine& routine, const CurvePlan& plan, PlotCanvas& canvas,
+bool CurvePlotter::plot(const CurveKind& kind, const CurvePlan& plan, PlotCanvas& canvas,
                         PlotInputs& inputs) {
+    const SweptCurve& curve = kind.swept;
     CoefficientReader reader;
     const auto coefficients = [&] { return reader.read(inputs.coefficientTexts()); };
     const CurveCoefficients first = coefficients();
     // Coefficients that describe no curve are refused before anything is drawn.
-    routine.branches(0, first, 0);
+    curve.branches(0, first, 0);
 
-    if (plan.lineMethod && routine.straight) {
-        const QPointF from = routine.branches(-plan.sl, first, 0).front();
-        const QPointF to = routine.branches(plan.sl, first, 0).front();
+    if (plan.lineMethod && curve.straight) {
+        const QPointF from = curve.branches(-plan.axisLength, first, 0).front();
+        const QPointF to = curve.branches(plan.axisLength, first, 0).front();
         canvas.segment(from.x(), from.y(), to.x(), to.y(), inputs.color());
         if (!inputs.yield()) return false;
     } else {
         const double step = plan.lineMethod ? kLineStep : plan.pointStep;
-        const std::vector<SweepRange> ranges = routine.ranges(first, plan.sl, plan.lineMethod);
+        const std::vector<SweepRange> ranges =
+            curve.ranges(first, plan.axisLength, plan.lineMethod);
         for (std::size_t k = 0; k < ranges.size(); ++k) {
-            const SweepRange range = onThePlane(ranges[k], step, plan.sl);
-            for (Sweep sweep(range.start, range.end, step); sweep.more(); sweep.next()) {
+            const SweepRange range = onThePlane(ranges[k], step, plan.axisLength);
+            const bool finished = runSweep(Sweep(range.start, range.end, step), [&](double t) {
                 const CurveCoefficients c = coefficients();
                 const BgrColor color = inputs.color();
-                const std::vector<QPointF> points = routine.branches(sweep.x(), c, k);
+                const std::vector<QPointF> points = curve.branches(t, c, k);
                 if (plan.lineMethod) {
-                    const std::vector<QPointF> ends = routine.branches(sweep.x() + step, c, k);
+                    const std::vector<QPointF> ends = curve.branches(t + step, c, k);
                     for (std::size_t b = 0; b < points.size(); ++b)
                         canvas.segment(points[b].x(), points[b].y(), ends[b].x(), ends[b].y(),
                                        color);
                 } else {
                     for (const QPointF& p : points) canvas.dot(p.x(), p.y(), color);
                 }
-                if (!inputs.yield()) return false;
-            }
+                return inputs.yield();
+            });
+            if (!finished) return false;
         }
     }
     if (plan.directrices) {
         const BgrColor color = inputs.color();
-        for (const Segment& d : routine.directrices(coefficients(), plan.sl))
+        for (const Segment& d : curve.directrices(coefficients(), plan.axisLength))
             canvas.segment(d.from.x(), d.from.y(), d.to.x(), d.to.y(), color);
     }
     return true;
 }
 
-bool CurvePlotter::circle(const CurvePlan& plan, PlotCanvas& canvas, PlotInputs& inputs) {
+bool CurvePlotter::circle(const CurveKind&, const CurvePlan& plan, PlotCanvas& canvas,
+                          PlotInputs& inputs) {
     std::array<QString, 3> texts = inputs.coefficientTexts();
     const double a = singleValue(texts[0]);
     const double b = singleValue(texts[1]);
@@ -88,7 +92,7 @@ bool CurvePlotter::circle(const CurvePlan& plan, PlotCanvas& canvas, PlotInputs&
         PlotCanvas& canvas;
         int width;
         ~PenBack() { canvas.setPenWidth(width); }
-    } penBack{canvas, plan.bl == 1 ? 1 : 2};
+    } penBack{canvas, plan.penWidth == 1 ? 1 : 2};
     canvas.setPenWidth(1);
     texts = inputs.coefficientTexts();
     canvas.dot(-singleValue(texts[0]), -singleValue(texts[1]), inputs.color());

@@ -3,23 +3,28 @@
 #include "platform/core/BgrColor.h"
 #include "platform/core/NumberText.h"
 
-#include <cstdint>
+#include <QSize>
+
+#include <optional>
 
 namespace zeto {
 
-// Everything the plane is drawn with and graphs are plotted by, read as one value: the
-// settings window's choices and the three numbers it keeps (axis half-length, pen width and
-// the point method's step).
+// Everything the settings window sets, as one value: how the plane is drawn, how graphs are
+// plotted on it, and the number of terms the sequence preview lists.
 struct PlaneSettings {
-    std::int16_t sl = 10;                       // axis half-length, 5..20
-    int bl = 2;                                 // pen width of graphs in pixels, 1 or 2
-    float JXD = toSingle(3.1415926535 / 1000);  // step of the point method
-    bool lineMethod = true;                     // "连线法"; otherwise "描点法"
+    int axisLength = 10;                              // half-length of both axes, 5..20
+    int penWidth = 2;                                 // pixels, 1 ("细") or 2 ("粗")
+    float pointStep = toSingle(3.1415926535 / 1000);  // step of the point method
+    bool lineMethod = true;                           // "连线法"; otherwise "描点法"
     bool gridShown = false;
     bool labelsShown = true;
     BgrColor axisColor = 0x000000;
     BgrColor gridColor = 0xFFE1DF;
     BgrColor backgroundColor = 0xFFFFFF;
+    // The coordinate window's client area in twips; the plane fills it.
+    QSize planeTwips{8790, 8505};
+    // The preview's number of terms, when its box holds a number.
+    std::optional<double> previewCount = 100;
 };
 
 }  // namespace zeto

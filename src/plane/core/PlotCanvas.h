@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plane/core/PlotDescription.h"
 #include "platform/core/BgrColor.h"
 
 #include <QString>
@@ -21,6 +22,15 @@ class PlotCanvas {
     // A circle in plane units on both axes: on a stretched plane it is an ellipse in pixels.
     virtual void circle(double cx, double cy, double r, BgrColor color) = 0;
     virtual void setPenWidth(int pixels) = 0;
+};
+
+// One plot while it is drawn: everything drawn through it enters the plane's record as this
+// plot's pieces, under the description, which the plot keeps up to date with what it reads.
+class PlotRecording : public PlotCanvas {
+  public:
+    virtual PlotDescription& description() = 0;
+    // The plot drew nothing and is no plot: it leaves the record.
+    virtual void dropIfEmpty() = 0;
 };
 
 }  // namespace zeto

@@ -26,32 +26,32 @@ ExactRoots::ExactRoots(const mpz_class& A, const mpz_class& B, const mpz_class& 
     }
 }
 
-mpz_class ExactRoots::byue(const mpz_class& a, const mpz_class& b) {
+mpz_class ExactRoots::commonDivisor(const mpz_class& a, const mpz_class& b) {
     return gcd(a, b);
 }
 
-void ExactRoots::YUEFEN() {
-    chu_ = byue(byue(first_.h, first_.m), first_.fm);
-    if (chu_ == 0) chu_ = 1;  // only for 2A = 0, which is not a quadratic
+void ExactRoots::divideByCommonDivisor() {
+    divisor_ = commonDivisor(commonDivisor(first_.h, first_.m), first_.fm);
+    if (divisor_ == 0) divisor_ = 1;  // only for 2A = 0, which is not a quadratic
     for (Root* r : {&first_, &second_}) {
-        mpz_divexact(r->h.get_mpz_t(), r->h.get_mpz_t(), chu_.get_mpz_t());
-        mpz_divexact(r->m.get_mpz_t(), r->m.get_mpz_t(), chu_.get_mpz_t());
-        mpz_divexact(r->fm.get_mpz_t(), r->fm.get_mpz_t(), chu_.get_mpz_t());
+        mpz_divexact(r->h.get_mpz_t(), r->h.get_mpz_t(), divisor_.get_mpz_t());
+        mpz_divexact(r->m.get_mpz_t(), r->m.get_mpz_t(), divisor_.get_mpz_t());
+        mpz_divexact(r->fm.get_mpz_t(), r->fm.get_mpz_t(), divisor_.get_mpz_t());
     }
 }
 
 void ExactRoots::reduceFraction(Root& root) {
-    const mpz_class g = byue(root.h, root.fm);
+    const mpz_class g = commonDivisor(root.h, root.fm);
     if (g == 0) return;
     mpz_divexact(root.h.get_mpz_t(), root.h.get_mpz_t(), g.get_mpz_t());
     mpz_divexact(root.fm.get_mpz_t(), root.fm.get_mpz_t(), g.get_mpz_t());
 }
 
-void ExactRoots::YUEFEN1() {
+void ExactRoots::reduceFirst() {
     reduceFraction(first_);
 }
 
-void ExactRoots::YUEFEN2() {
+void ExactRoots::reduceSecond() {
     reduceFraction(second_);
 }
 
@@ -71,8 +71,8 @@ void ExactRoots::settle(Root& root) {
 void ExactRoots::settle() {
     settle(first_);
     settle(second_);
-    if (first_.sign == 0) YUEFEN1();
-    if (second_.sign == 0) YUEFEN2();
+    if (first_.sign == 0) reduceFirst();
+    if (second_.sign == 0) reduceSecond();
 }
 
 bool ExactRoots::fits(const Root& root) {

@@ -27,18 +27,18 @@ class ExactRoots {
 
     // Greatest common divisor of |a| and |b|; a zero operand gives the other one, so a zero
     // part never stops a fraction from being reduced.
-    static mpz_class byue(const mpz_class& a, const mpz_class& b);
+    static mpz_class commonDivisor(const mpz_class& a, const mpz_class& b);
 
-    // Divides h, m and fm of both roots by their common divisor Chu.
-    void YUEFEN();
+    // Divides h, m and fm of both roots by their common divisor.
+    void divideByCommonDivisor();
     // Reduces h / fm of the first, respectively second, root.
-    void YUEFEN1();
-    void YUEFEN2();
+    void reduceFirst();
+    void reduceSecond();
     // Folds a radical that came out whole (n = 1) into h, reduces such a root, and gives
     // every denominator a plus sign.
     void settle();
 
-    const mpz_class& Chu() const { return chu_; }
+    const mpz_class& divisor() const { return divisor_; }
 
     // Every part of both roots has at most 15 digits, so its text shows it exactly.
     bool fitsDisplay() const;
@@ -62,7 +62,7 @@ class ExactRoots {
 
     Root first_;
     Root second_;
-    mpz_class chu_ = 1;
+    mpz_class divisor_ = 1;
 };
 
 }  // namespace zeto

@@ -97,12 +97,12 @@ void QuadraticSolver::exactRoots(QuadraticSolution& solution,
         return;
     }
     ExactRoots roots(whole_[0], whole_[1], m, n);
-    roots.YUEFEN();
+    roots.divideByCommonDivisor();
     roots.settle();
     if (!roots.fitsDisplay()) return;
     solution.exact1 = roots.first();
     solution.exact2 = roots.second();
-    solution.Chu = roots.Chu().get_d();
+    solution.commonDivisor = roots.divisor().get_d();
 }
 
 }  // namespace zeto

@@ -28,7 +28,7 @@ struct QuadraticSolution {
     std::string x1;
     std::string x2;
     // The common divisor the exact roots were reduced by.
-    double Chu = 1;
+    double commonDivisor = 1;
 };
 
 // Solves a*X^2 + b*X + c = 0 exactly, each coefficient taken as the decimal its text shows:

@@ -1,7 +1,7 @@
-#include "shell/QuitAfterShow.h"
+#include "app/QuitAfterShow.h"
 
+#include "app/Links.h"
 #include "platform/core/ProgramFiles.h"
-#include "shell/Links.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "shell/ActivityLamp.h"
+#include "app/ActivityLamp.h"
 
 #include "platform/Picture.h"
 #include "platform/core/ProgramFiles.h"
@@ -8,10 +8,9 @@
 
 namespace zeto {
 
-ActivityLamp::ActivityLamp(QLabel* lamp, int& phase, const ProgramFiles& files, QObject* parent)
+ActivityLamp::ActivityLamp(QLabel* lamp, const ProgramFiles& files, QObject* parent)
     : QObject(parent),
       lamp_(lamp),
-      phase_(phase),
       timer_(new QTimer(parent)),
       green_(loadPicture(files.path(QStringLiteral("\\DATA\\G.kvt")))),
       red_(loadPicture(files.path(QStringLiteral("\\DATA\\R.kvt")))),

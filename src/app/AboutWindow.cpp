@@ -1,10 +1,10 @@
-#include "shell/AboutWindow.h"
+#include "app/AboutWindow.h"
 
+#include "app/Links.h"
 #include "platform/Picture.h"
 #include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
 #include "platform/core/ProgramFiles.h"
-#include "shell/Links.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -11,13 +11,13 @@ namespace zeto {
 class ProgramFiles;
 
 // The lamp `CC` that blinks while a long task runs: the 50 ms timer `Timerc1` alternates the
-// two lamp pictures; stopping shows the idle picture. The phase `Cci` carries over between
-// tasks, so a new task continues the alternation where the last one ended. The three
+// two lamp pictures; stopping shows the idle picture. The phase carries over between tasks,
+// so a new task continues the alternation where the last one ended. The three
 // pictures are read once: the timer fires twenty times a second while any task runs.
 class ActivityLamp : public QObject {
     Q_OBJECT
   public:
-    ActivityLamp(QLabel* lamp, int& phase, const ProgramFiles& files, QObject* parent);
+    ActivityLamp(QLabel* lamp, const ProgramFiles& files, QObject* parent);
 
     void start();
     void stop();
@@ -26,7 +26,7 @@ class ActivityLamp : public QObject {
 
   private:
     QLabel* lamp_;
-    int& phase_;
+    int phase_ = 1;  // 1 shows the green picture next, 2 the red one
     QTimer* timer_;
     QPixmap green_;
     QPixmap red_;

@@ -1,4 +1,4 @@
-#include "shell/Banner.h"
+#include "app/Banner.h"
 
 #include "platform/Picture.h"
 #include "platform/core/ProgramFiles.h"

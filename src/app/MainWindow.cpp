@@ -1,5 +1,9 @@
-#include "shell/MainWindow.h"
+#include "app/MainWindow.h"
 
+#include "app/AboutWindow.h"
+#include "app/ActivityLamp.h"
+#include "app/Banner.h"
+#include "app/Links.h"
 #include "curves/CurvePage.h"
 #include "functions/FunctionPage.h"
 #include "plane/CoordinateWindow.h"
@@ -11,13 +15,8 @@
 #include "platform/SoundPlayer.h"
 #include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
-#include "script/FormulaCallbacks.h"
-#include "script/ScriptRunner.h"
 #include "script/core/ScriptHost.h"
-#include "shell/AboutWindow.h"
-#include "shell/ActivityLamp.h"
-#include "shell/Banner.h"
-#include "shell/Links.h"
+#include "shell/PageContext.h"
 #include "tools/CalculatorPage.h"
 #include "tools/EquationPage.h"
 #include "tools/RadicalPage.h"
@@ -36,10 +35,7 @@
 namespace zeto {
 
 MainWindow::MainWindow(Platform& platform, QWidget* parent)
-    : QMainWindow(parent),
-      platform_(platform),
-      SC_(std::make_unique<script::ScriptHost>()),
-      Myobj_(std::make_unique<FormulaCallbacks>(*this)) {
+    : QMainWindow(parent), platform_(platform), engine_(std::make_unique<script::ScriptHost>()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("ZETO"));
     setWindowIcon(QIcon(files().path(QStringLiteral("\\data\\zeto.png"))));
@@ -60,7 +56,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
 
 MainWindow::~MainWindow() {
     // The plane windows ask whether the program is closing while they go.
-    state_.EXITZETO = true;
+    closing_ = true;
     planes_.reset();
 }
 
@@ -140,13 +136,13 @@ void MainWindow::buildToolButtons(QWidget* client) {
 }
 
 void MainWindow::buildStatusLine(QWidget* client) {
-    CC_ = new QLabel(client);
-    CC_->setObjectName(QStringLiteral("CC"));
-    placeTwips(CC_, 0, 4560, 480, 480);
-    CC_->setAlignment(Qt::AlignCenter);
+    auto* lamp = new QLabel(client);
+    lamp->setObjectName(QStringLiteral("CC"));
+    placeTwips(lamp, 0, 4560, 480, 480);
+    lamp->setAlignment(Qt::AlignCenter);
     // The lamp shows its designed picture, the idle one, until the first task ends.
-    showPicture(CC_, files().path(QStringLiteral("\\DATA\\N.kvt")));
-    lamp_ = new ActivityLamp(CC_, state_.Cci, files(), this);
+    showPicture(lamp, files().path(QStringLiteral("\\DATA\\N.kvt")));
+    lamp_ = new ActivityLamp(lamp, files(), this);
 
     auto* label = new QLabel(QStringLiteral("状态:"), client);
     label->setObjectName(QStringLiteral("Label1"));
@@ -162,58 +158,54 @@ void MainWindow::buildStatusLine(QWidget* client) {
 }
 
 void MainWindow::buildPages(QWidget* client) {
-    SSTab1_ = new QTabWidget(client);
-    SSTab1_->setObjectName(QStringLiteral("SSTab1"));
-    placeTwips(SSTab1_, 120, 610, 6975, 4020);
-    SSTab1_->tabBar()->setExpanding(true);
-    SSTab1_->setUsesScrollButtons(false);
+    pages_ = new QTabWidget(client);
+    pages_->setObjectName(QStringLiteral("SSTab1"));
+    placeTwips(pages_, 120, 610, 6975, 4020);
+    pages_->tabBar()->setExpanding(true);
+    pages_->setUsesScrollButtons(false);
 
     // Page layouts are designed relative to the whole tab control; the pages begin below the
     // tab row, whose height depends on the font.
     QTabBar probe;
-    probe.setFont(SSTab1_->font());
+    probe.setFont(pages_->font());
     probe.addTab(QStringLiteral("最简根式"));
     const int pageTop = probe.sizeHint().height() + 1;
 
-    auto addPage = [this](TabPage* page, const QString& caption) {
-        SSTab1_->addTab(page, caption);
-    };
-    addPage(new RadicalPage(*this, pageTop, SSTab1_), QStringLiteral("最简根式"));
-    functionPage_ = new FunctionPage(*this, pageTop, SSTab1_);
-    // The function page carries the hidden box every generated procedure passes through.
-    runner_ = std::make_unique<ScriptRunner>(*SC_, *Myobj_, functionPage_->scriptBox());
+    const PageContext context{*this, platform_.dialogs, *planes_, *engine_, platform_.files};
+    auto addPage = [this](TabPage* page, const QString& caption) { pages_->addTab(page, caption); };
+    addPage(new RadicalPage(context, pageTop, pages_), QStringLiteral("最简根式"));
+    functionPage_ = new FunctionPage(context, pageTop, pages_);
     addPage(functionPage_, QStringLiteral("函数图象"));
-    curvePage_ = new CurvePage(*this, pageTop, SSTab1_);
+    curvePage_ = new CurvePage(context, pageTop, pages_);
     addPage(curvePage_, QStringLiteral("平面解析几何"));
-    addPage(new EquationPage(*this, pageTop, SSTab1_), QStringLiteral("一元二次方程"));
-    addPage(new CalculatorPage(*this, pageTop, SSTab1_), QStringLiteral("表达式的值"));
-    sequencePage_ = new SequencePage(*this, pageTop, SSTab1_);
+    addPage(new EquationPage(context, pageTop, pages_), QStringLiteral("一元二次方程"));
+    addPage(new CalculatorPage(context, pageTop, pages_), QStringLiteral("表达式的值"));
+    sequencePage_ = new SequencePage(context, pageTop, pages_);
     addPage(sequencePage_, QStringLiteral("数列"));
 }
 
 void MainWindow::load() {
-    SettingsWindow& settings = planes_->settings();
-    settings.setAxisLength(10);
+    PlaneSettingsModel& model = planes_->model();
+    const auto setValue = [&model](auto change) {
+        PlaneSettings next = model.value();
+        change(next);
+        model.apply(next, PlaneSettingsModel::Effect::None);
+    };
+    setValue([](PlaneSettings& s) { s.axisLength = 10; });
     centreOnScreen(this);
 
-    settings.selectBold(QStringLiteral("粗"));
-
-    settings.setPenWidthValue(2);
-    planes_->plane().setPenWidth(2);
+    settingsWindow().selectPenWidth(QStringLiteral("粗"));
+    setValue([](PlaneSettings& s) { s.penWidth = 2; });
 
     sequencePage_->selectKind(QStringLiteral("等差数列"));
     functionPage_->selectKind(QStringLiteral("一次函数"));
-    state_.funsort = 1;
     curvePage_->selectKind(QStringLiteral("圆"));
 
-    state_.EXITZETO = false;
-    SSTab1_->setCurrentIndex(0);
+    closing_ = false;
+    pages_->setCurrentIndex(0);
 
-    SC_->AddObject("OBJsc", Myobj_.get());
-
-    settings.selectDpi(QStringLiteral("正常"));
-    settings.setPointStep(toSingle(3.1415926535 / 1000));
-    state_.Cci = 1;
+    settingsWindow().selectFineness(QStringLiteral("正常"));
+    setValue([](PlaneSettings& s) { s.pointStep = toSingle(3.1415926535 / 1000); });
 }
 
 void MainWindow::setStatus(const QString& text) {
@@ -228,14 +220,14 @@ void MainWindow::stopLamp() {
     lamp_->stop();
 }
 
-void MainWindow::soundout() {
+void MainWindow::playCompletionSound() {
     platform_.sound.play(files().path(Links::completionSound()));
 }
 
 bool MainWindow::yieldToEvents() {
-    if (state_.EXITZETO) return false;
+    if (closing_) return false;
     QCoreApplication::processEvents();
-    return !state_.EXITZETO;
+    return !closing_;
 }
 
 CoordinateWindow& MainWindow::coordinateWindow() {
@@ -243,42 +235,26 @@ CoordinateWindow& MainWindow::coordinateWindow() {
 }
 
 SettingsWindow& MainWindow::settingsWindow() {
-    return planes_->settings();
-}
-
-PlaneSettings MainWindow::planeSettings() const {
-    return planes_->settings().settings();
-}
-
-PlotCanvas& MainWindow::canvas() {
-    return planes_->plane();
+    return planes_->settingsWindow();
 }
 
 void MainWindow::clearPlane() {
     planes_->clearPlane();
 }
 
-QString MainWindow::previewCountText() const {
-    return planes_->settings().previewCountText();
-}
-
-ScriptRunner& MainWindow::scripts() {
-    return *runner_;
-}
-
 void MainWindow::showWindow(QWidget* window) {
-    if (state_.EXITZETO) return;
+    if (closing_) return;
     window->show();
     window->raise();
     window->activateWindow();
 }
 
 void MainWindow::showPlane() {
-    showWindow(&planes_->plane());
+    planes_->showPlane();
 }
 
 void MainWindow::showSettings() {
-    showWindow(&planes_->settings());
+    planes_->showSettings();
 }
 
 AboutWindow* MainWindow::about() const {
@@ -315,10 +291,10 @@ void MainWindow::startCalculator() {
 }
 
 void MainWindow::exitNow() {
-    state_.EXITZETO = true;
-    for (QWidget* window :
-         {static_cast<QWidget*>(&planes_->plane()), static_cast<QWidget*>(&planes_->settings()),
-          static_cast<QWidget*>(about_.data()), static_cast<QWidget*>(this)})
+    closing_ = true;
+    for (QWidget* window : {static_cast<QWidget*>(&planes_->plane()),
+                            static_cast<QWidget*>(&planes_->settingsWindow()),
+                            static_cast<QWidget*>(about_.data()), static_cast<QWidget*>(this)})
         if (window) window->hide();
     QCoreApplication::exit(0);
 }
@@ -326,7 +302,7 @@ void MainWindow::exitNow() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     // From here on every long task stops at its next yield, and the plane windows close
     // instead of hiding.
-    state_.EXITZETO = true;
+    closing_ = true;
     planes_->close();
     if (about_) about_->close();
     event->accept();

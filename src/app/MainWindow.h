@@ -2,9 +2,8 @@
 
 #include "plane/PlaneHost.h"
 #include "platform/Platform.h"
-#include "shell/SharedState.h"
-#include "shell/Shell.h"
 #include "shell/TaskFrame.h"
+#include "shell/TaskHost.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -16,57 +15,49 @@ class QTabWidget;
 
 namespace zeto {
 
+class AboutWindow;
 class ActivityLamp;
 class Banner;
 class CoordinateWindow;
-class PlaneWindows;
-class ScriptRunner;
-class SettingsWindow;
-class FormulaCallbacks;
 class CurvePage;
-class AboutWindow;
 class FunctionPage;
+class PlaneWindows;
 class SequencePage;
+class SettingsWindow;
 namespace script {
 class ScriptHost;
 }
 
 // The main window "ZETO": six pages on the tab control `SSTab1`, menus, tool buttons, the
 // status line with its activity lamp, and the banner. It owns the coordinate and settings
-// windows, the expression engine and the shared variables.
-class MainWindow : public QMainWindow, public Shell, public PlaneHost {
+// windows and the expression engine, and runs the program's long tasks.
+class MainWindow : public QMainWindow, public TaskHost, public PlaneHost {
     Q_OBJECT
   public:
     // Builds the window and runs its load steps; the caller shows it.
     explicit MainWindow(Platform& platform, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Shell
-    SharedState& shared() override { return state_; }
-    Dialogs& dialogs() override { return platform_.dialogs; }
-    const ProgramFiles& files() const override { return platform_.files; }
-    QWidget* mainWidget() override { return this; }
+    // TaskHost
     void setStatus(const QString& text) override;
     void startLamp() override;
     void stopLamp() override;
-    void soundout() override;
+    void playCompletionSound() override;
     bool yieldToEvents() override;
-    bool closing() const override { return state_.EXITZETO; }
+    bool closing() const override { return closing_; }
     TaskFrame& tasks() override { return tasks_; }
-    ScriptRunner& scripts() override;
-    PlaneSettings planeSettings() const override;
-    PlotCanvas& canvas() override;
-    void showPlane() override;
-    void clearPlane() override;
-    void showSettings() override;
-    QString previewCountText() const override;
 
-    // PlaneHost, besides what Shell shares with it
+    // PlaneHost, besides what TaskHost shares with it
+    Dialogs& dialogs() override { return platform_.dialogs; }
+    const ProgramFiles& files() const override { return platform_.files; }
+    void openHelp() override;
     BgrColor pointColor() const override;
     void minimiseMainWindow() override;
 
+    PlaneWindows& planes() { return *planes_; }
     CoordinateWindow& coordinateWindow();
     SettingsWindow& settingsWindow();
+    script::ScriptHost& engine() { return *engine_; }
 
     // The client area the designed positions refer to.
     QWidget* client() const { return centralWidget(); }
@@ -76,8 +67,10 @@ class MainWindow : public QMainWindow, public Shell, public PlaneHost {
     AboutWindow* about() const;
 
     // Menu and tool-button actions.
+    void showPlane();
+    void showSettings();
+    void clearPlane();
     void showAbout();
-    void openHelp() override;
     void openWebPage();
     void writeMail();
     void startCalculator();
@@ -97,16 +90,15 @@ class MainWindow : public QMainWindow, public Shell, public PlaneHost {
     void showWindow(QWidget* window);
 
     Platform& platform_;
-    SharedState state_;
+    // True once the main window is closing: every long task stops at its next yield, and the
+    // plane windows close instead of hiding.
+    bool closing_ = false;
     TaskFrame tasks_{*this};
-    std::unique_ptr<script::ScriptHost> SC_;
-    std::unique_ptr<FormulaCallbacks> Myobj_;
-    std::unique_ptr<ScriptRunner> runner_;
+    std::unique_ptr<script::ScriptHost> engine_;
     std::unique_ptr<PlaneWindows> planes_;
     QPointer<AboutWindow> about_;
-    QTabWidget* SSTab1_ = nullptr;
+    QTabWidget* pages_ = nullptr;
     QLabel* status_ = nullptr;
-    QLabel* CC_ = nullptr;
     ActivityLamp* lamp_ = nullptr;
     Banner* banner_ = nullptr;
     FunctionPage* functionPage_ = nullptr;

@@ -1,12 +1,12 @@
+#include "app/MainWindow.h"
+#include "app/QuitAfterShow.h"
+#include "app/Startup.h"
 #include "platform/AppFont.h"
 #include "platform/Launcher.h"
 #include "platform/Platform.h"
 #include "platform/QtDialogs.h"
 #include "platform/SingleInstance.h"
 #include "platform/SoundPlayer.h"
-#include "shell/MainWindow.h"
-#include "shell/QuitAfterShow.h"
-#include "shell/Startup.h"
 
 #include <QApplication>
 

@@ -1,9 +1,9 @@
-#include "shell/Startup.h"
+#include "app/Startup.h"
 
+#include "app/MainWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
 #include "platform/SingleInstance.h"
-#include "shell/MainWindow.h"
 
 namespace zeto {
 

@@ -1,0 +1,263 @@
+#include "platform/PrimitivePainter.h"
+
+#include "platform/ColorSwatch.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+
+namespace zeto {
+namespace {
+
+// Nearest pixel, halves up. The tiny bias keeps values that are mathematically a half from
+// flipping with the last bit of the transform's arithmetic.
+int snap(double p) {
+    return static_cast<int>(std::floor(p + 0.5 + 1e-9));
+}
+
+QPoint snap(const QPointF& p) {
+    return QPoint(snap(p.x()), snap(p.y()));
+}
+
+// Beyond this radius in pixels a circle is drawn as a polyline over its visible arc, so the
+// painter never sees astronomically large shapes.
+constexpr double kLargestPaintedRadius = 1e5;
+constexpr int kHugeCircleSegments = 1024;
+constexpr double kTwoPi = 6.283185307179586476925;
+
+// The pixels a segment with round caps can touch.
+QRect segmentArea(const QPointF& a, const QPointF& b, int width) {
+    const int reach = width + 1;
+    return QRect(snap(a), snap(b)).normalized().adjusted(-reach, -reach, reach, reach);
+}
+
+}  // namespace
+
+PrimitivePainter::PrimitivePainter(const QTransform& toPixel, const QSize& pixels,
+                                   const QFont& font, Style style)
+    : toPixel_(toPixel), pixels_(pixels), font_(font), style_(style) {
+    if (style_.scale != 1) font_.setPointSizeF(font_.pointSizeF() * style_.scale);
+    font_.setStyleStrategy(style_.smooth ? QFont::PreferAntialias : QFont::NoAntialias);
+}
+
+void PrimitivePainter::prepare(QPainter& p) const {
+    p.setRenderHint(QPainter::Antialiasing, style_.smooth);
+    p.setRenderHint(QPainter::TextAntialiasing, style_.smooth);
+    p.setFont(font_);
+}
+
+int PrimitivePainter::penWidth(int width) const {
+    return std::max(1, static_cast<int>(std::lround(width * style_.scale)));
+}
+
+double PrimitivePainter::viewMargin(int width) const {
+    return penWidth(width) + 2.0;
+}
+
+QRect PrimitivePainter::paint(QPainter& p, const Primitive& piece) const {
+    switch (piece.shape) {
+        case Primitive::Shape::Segment:
+            return segment(p, piece);
+        case Primitive::Shape::Dot:
+            return dot(p, toPixel_.map(QPointF(piece.x1, piece.y1)), piece.color, piece.width);
+        case Primitive::Shape::Circle:
+            return circle(p, piece);
+        case Primitive::Shape::Text:
+            return text(p, piece);
+    }
+    return QRect();
+}
+
+QRect PrimitivePainter::segment(QPainter& p, const Primitive& s) const {
+    QPointF a = toPixel_.map(QPointF(s.x1, s.y1)), b = toPixel_.map(QPointF(s.x2, s.y2));
+    // Both ends far out and differing only beyond double's reach can still produce an infinite
+    // difference; such a segment cannot be placed and is skipped like any other invisible one.
+    if (!std::isfinite(b.x() - a.x()) || !std::isfinite(b.y() - a.y())) return QRect();
+    if (!clipToView(a, b, s.width)) return QRect();
+    const int width = penWidth(s.width);
+    QPen pen(colorFromBgr(s.color), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    if (style_.smooth) {
+        p.setPen(pen);
+        p.drawLine(a, b);
+        return segmentArea(a, b, width);
+    }
+    const QPoint p1 = snap(a), p2 = snap(b);
+    if (p1 == p2) return dot(p, a, s.color, s.width);
+    p.setPen(pen);
+    p.drawLine(p1, p2);
+    return segmentArea(p1, p2, width);
+}
+
+QRect PrimitivePainter::dot(QPainter& p, const QPointF& pixel, BgrColor color, int width) const {
+    const double m = viewMargin(width);
+    if (!(pixel.x() > -m && pixel.y() > -m && pixel.x() < pixels_.width() - 1 + m &&
+          pixel.y() < pixels_.height() - 1 + m)) {
+        return QRect();
+    }
+    const int w = penWidth(width);
+    if (style_.smooth) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(colorFromBgr(color));
+        p.drawEllipse(pixel, w / 2.0, w / 2.0);
+        p.setBrush(Qt::NoBrush);
+        return QRect(snap(pixel) - QPoint(w, w), snap(pixel) + QPoint(w, w));
+    }
+    const QPoint centre = snap(pixel);
+    if (w <= 2) {
+        // Small dots are squares: the pixel itself, or the 2x2 block it anchors.
+        p.fillRect(QRect(centre.x() - (w - 1), centre.y() - (w - 1), w, w), colorFromBgr(color));
+    } else {
+        p.setPen(Qt::NoPen);
+        p.setBrush(colorFromBgr(color));
+        p.drawEllipse(QPointF(centre), w / 2.0, w / 2.0);
+        p.setBrush(Qt::NoBrush);
+    }
+    return QRect(centre - QPoint(w, w), centre + QPoint(w, w));
+}
+
+QRect PrimitivePainter::circle(QPainter& p, const Primitive& c) const {
+    const double radius = c.x2;
+    if (radius <= 0) return QRect();
+    const QPointF centre = toPixel_.map(QPointF(c.x1, c.y1));
+    const double rx = radius * std::fabs(toPixel_.m11());
+    const double ry = radius * std::fabs(toPixel_.m22());
+    // Measured in radii along each axis, the outline is the unit circle about the origin and
+    // the view a rectangle: the outline misses the view when the view lies wholly inside it or
+    // wholly beyond it.
+    const double m = viewMargin(c.width);
+    const double x0 = (-m - centre.x()) / rx, x1 = (pixels_.width() - 1 + m - centre.x()) / rx;
+    const double y0 = (-m - centre.y()) / ry, y1 = (pixels_.height() - 1 + m - centre.y()) / ry;
+    const double nearest = std::hypot(std::max({x0, 0.0, -x1}), std::max({y0, 0.0, -y1}));
+    const double farthest =
+        std::hypot(std::max(std::fabs(x0), std::fabs(x1)), std::max(std::fabs(y0), std::fabs(y1)));
+    if (1 < nearest || 1 > farthest) return QRect();
+
+    const int width = penWidth(c.width);
+    if (std::max(rx, ry) > kLargestPaintedRadius) {
+        hugeEllipse(p, centre, rx, ry, c.color, c.width);
+        return QRect(QPoint(0, 0), pixels_);
+    }
+    p.setPen(QPen(colorFromBgr(c.color), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    if (style_.smooth) {
+        p.drawEllipse(centre, rx, ry);
+        const QPoint reach(static_cast<int>(rx) + width + 1, static_cast<int>(ry) + width + 1);
+        return QRect(snap(centre) - reach, snap(centre) + reach);
+    }
+    const QPoint middle = snap(centre);
+    const int rxp = snap(rx);
+    const int ryp = snap(ry);
+    if (rxp == 0 && ryp == 0) {
+        p.drawPoint(middle);
+    } else {
+        p.drawEllipse(middle, rxp, ryp);
+    }
+    const QPoint reach(rxp + width, ryp + width);
+    return QRect(middle - reach, middle + reach);
+}
+
+void PrimitivePainter::hugeEllipse(QPainter& p, const QPointF& c, double rx, double ry,
+                                   BgrColor color, int width) const {
+    // The centre lies far outside the view, which therefore subtends less than half a turn:
+    // sample only the arc between the directions to the view's corners, measured in radii.
+    const double w = pixels_.width(), h = pixels_.height();
+    const auto angle = [&](double x, double y) {
+        return std::atan2((y - c.y()) / ry, (x - c.x()) / rx);
+    };
+    const double base = angle(w / 2, h / 2);
+    double lo = 0, hi = 0;
+    const QPointF corners[] = {{0, 0}, {w, 0}, {0, h}, {w, h}};
+    for (const QPointF& k : corners) {
+        const double a = std::remainder(angle(k.x(), k.y()) - base, kTwoPi);
+        lo = std::min(lo, a);
+        hi = std::max(hi, a);
+    }
+    p.setPen(
+        QPen(colorFromBgr(color), penWidth(width), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    QPointF previous;
+    for (int s = 0; s <= kHugeCircleSegments; ++s) {
+        const double a = base + lo + (hi - lo) * s / kHugeCircleSegments;
+        const QPointF point(c.x() + rx * std::cos(a), c.y() + ry * std::sin(a));
+        if (s > 0) {
+            QPointF from = previous, to = point;
+            if (clipToView(from, to, width)) {
+                if (style_.smooth)
+                    p.drawLine(from, to);
+                else
+                    p.drawLine(snap(from), snap(to));
+            }
+        }
+        previous = point;
+    }
+}
+
+QRect PrimitivePainter::text(QPainter& p, const Primitive& t) const {
+    const QFontMetrics metrics(font_);
+    const QStringList lines = t.text.split(QLatin1Char('\n'));
+    const QPointF start = toPixel_.map(QPointF(t.x1, t.y1));
+    // Text runs right and down from its corner: far above or left of the view nothing of it
+    // can show, and the painter is spared coordinates it cannot handle.
+    const double m = viewMargin(1);
+    const double limit = 1e6;
+    if (!(start.x() < pixels_.width() + m && start.y() < pixels_.height() + m &&
+          start.x() > -limit && start.y() > -limit)) {
+        return QRect();
+    }
+    const QPointF corner = style_.smooth ? start : QPointF(snap(start));
+    int width = 0;
+    for (const QString& l : lines) width = std::max(width, metrics.horizontalAdvance(l));
+    p.setPen(colorFromBgr(t.color));
+    double baseline = corner.y() + metrics.ascent();
+    for (const QString& l : lines) {
+        p.drawText(QPointF(corner.x(), baseline), l);
+        baseline += metrics.lineSpacing();
+    }
+    return QRect(corner.toPoint(),
+                 QSize(width + 2, static_cast<int>(lines.size()) * metrics.lineSpacing() + 2));
+}
+
+bool PrimitivePainter::clipToView(QPointF& a, QPointF& b, int width) const {
+    // Clipped in double precision against the view grown by the pen's reach, so that only
+    // short, finite segments ever reach the painter. Each cut point is interpolated from the
+    // other end of the segment, which keeps cuts exact when one end lies in the view however
+    // far away the other is.
+    const double m = viewMargin(width);
+    const double xmin = -m, ymin = -m;
+    const double xmax = pixels_.width() - 1 + m, ymax = pixels_.height() - 1 + m;
+    const auto outcode = [&](const QPointF& p) {
+        int code = 0;
+        if (p.x() < xmin) code |= 1;
+        if (p.x() > xmax) code |= 2;
+        if (p.y() < ymin) code |= 4;
+        if (p.y() > ymax) code |= 8;
+        return code;
+    };
+    for (int step = 0; step < 8; ++step) {
+        const int ca = outcode(a), cb = outcode(b);
+        if ((ca | cb) == 0) return true;
+        if (ca & cb) return false;
+        QPointF& p = ca ? a : b;
+        const QPointF q = ca ? b : a;
+        const int c = ca ? ca : cb;
+        if (c & 3) {
+            const double x = (c & 1) ? xmin : xmax;
+            p = QPointF(x, q.y() + (x - q.x()) * ((p.y() - q.y()) / (p.x() - q.x())));
+        } else {
+            const double y = (c & 4) ? ymin : ymax;
+            p = QPointF(q.x() + (y - q.y()) * ((p.x() - q.x()) / (p.y() - q.y())), y);
+        }
+        if (!std::isfinite(p.x()) || !std::isfinite(p.y())) return false;
+    }
+    // Rounding can leave a cut point a hair outside after the last step.
+    const auto clamp = [&](const QPointF& p) {
+        return QPointF(std::clamp(p.x(), xmin, xmax), std::clamp(p.y(), ymin, ymax));
+    };
+    a = clamp(a);
+    b = clamp(b);
+    return true;
+}
+
+}  // namespace zeto
