@@ -1,14 +1,21 @@
 #include "platform/SingleInstance.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
+#include <QStandardPaths>
 
 #include <unistd.h>
 
 namespace zeto {
 
 QString SingleInstance::defaultLockPath() {
-    return QDir::temp().filePath(QStringLiteral("zeto-%1.lock").arg(::getuid()));
+    const QString name = QStringLiteral("zeto-%1.lock").arg(::getuid());
+    // The user's runtime folder is private to the user (mode 0700): nobody else can put a lock
+    // there first and keep the program from starting, as they could in the shared temp folder.
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!runtime.isEmpty() && QFileInfo(runtime).isDir()) return QDir(runtime).filePath(name);
+    return QDir::temp().filePath(name);
 }
 
 SingleInstance::SingleInstance() : SingleInstance(defaultLockPath()) {}

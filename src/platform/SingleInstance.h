@@ -12,7 +12,8 @@ namespace zeto {
 // behind by a crashed run names a process that no longer exists and is taken over.
 class SingleInstance {
   public:
-    // The default lock lives in the temporary folder, one per user.
+    // The default lock lives in the user's private runtime folder (the shared temporary folder
+    // only where there is none), one per user.
     SingleInstance();
     explicit SingleInstance(const QString& lockPath);
     ~SingleInstance();

@@ -7,6 +7,7 @@
 #include "curves/CurvePage.h"
 #include "functions/FunctionPage.h"
 #include "plane/CoordinateWindow.h"
+#include "plane/PlaneTools.h"
 #include "plane/SettingsWindow.h"
 #include "platform/DrawingSurface.h"
 
@@ -246,6 +247,48 @@ TEST(PlotPage, DirectricesWhenAsked) {
             for (const QPointF& q : c.on) EXPECT_EQ(p.graphAt(q.x(), q.y()), asked);
             EXPECT_FALSE(p.graphAt(c.beyond.x(), c.beyond.y()));
         }
+    }
+}
+
+// The plane's image is a cache of its record: painted afresh from the record, every kind by
+// both methods, with the hand tools' marks between the plots, gives the very same pixels; a
+// clear empties the record.
+TEST(PlotPage, TheRecordPaintsThePictureAgainPixelForPixel) {
+    const std::pair<const char*, std::array<QString, 3>> functions[] = {
+        {"一次函数", {"2", "-3", ""}}, {"二次函数", {"1", "1", "-4"}}, {"对数函数", {"2", "", ""}},
+        {"指数函数", {"2", "", ""}},   {"幂函数", {"-1", "", ""}},     {"正弦函数", {"3", "2", "1"}},
+        {"余弦函数", {"2", "1", "0"}}, {"正切函数", {}},               {"余切函数", {}},
+        {"自定义函数", {}}};
+    const std::pair<const char*, std::array<QString, 3>> curves[] = {
+        {"直线", {"1", "-2", "3"}}, {"圆", {"1", "2", "3"}},       {"椭圆", {"5", "3", ""}},
+        {"双曲线1", {"3", "4", ""}}, {"双曲线2", {"2", "1", ""}}, {"抛物线1", {"-2", "", ""}},
+        {"抛物线2", {"1", "", ""}}};
+    for (bool points : {false, true}) {
+        SCOPED_TRACE(points ? "points" : "lines");
+        Pages p;
+        p.pointMethod(points);
+        p.control<QCheckBox>("quchk")->setChecked(true);
+        p.set("zdyjxs", QStringLiteral("X*X/4-3"));
+        CoordinateWindow& plane = p.shell.coordinateWindow();
+        PlaneTools& tools = *plane.findChild<PlaneTools*>();
+        for (const auto& [kind, coefficients] : functions)
+            p.plotFunction(kind, coefficients, kind == std::string("对数函数") ? "0.5" : "-10", "10");
+        tools.pointerPressed(2, -3, 4);  // a dot in the function colour
+        p.shell.scripted.inputAnswers.push_back(QStringLiteral("文字"));
+        tools.chooseTextTool();
+        tools.pointerPressed(1, -8, 8);
+        tools.chooseLineTool();
+        tools.pointerPressed(1, -9, -9);
+        tools.pointerPressed(1, 9, -2);
+        for (const auto& [curve, coefficients] : curves) p.plotCurve(curve, coefficients);
+        EXPECT_TRUE(p.shell.scripted.messages.isEmpty());
+        EXPECT_EQ(plane.record().plotCount(), std::size(functions) + std::size(curves));
+
+        const QImage live = p.image();
+        plane.repaintFromRecord();
+        EXPECT_TRUE(p.image() == live);
+        p.shell.planes().clearPlane();
+        EXPECT_TRUE(plane.record().entries().empty());
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -96,21 +97,32 @@ TEST(SingleInstance, LockLeftByACrashedRunDoesNotBlock) {
     EXPECT_TRUE(next.tryAcquire());
 }
 
-TEST(SingleInstance, DefaultLockBelongsToTheUserIdWhateverUserSays) {
-    const QByteArray saved = qgetenv("USER");
-    const bool wasSet = qEnvironmentVariableIsSet("USER");
-    const QString expected = QDir::temp().filePath(QStringLiteral("zeto-%1.lock").arg(getuid()));
-    for (const char* user : {"alice", "", static_cast<const char*>(nullptr)}) {
-        if (user)
-            qputenv("USER", user);
-        else
-            qunsetenv("USER");
-        EXPECT_EQ(SingleInstance::defaultLockPath(), expected) << (user ? user : "unset");
+// The lock is the user's: named after the numeric user id whatever $USER says, and kept in the
+// user's private runtime folder, so that a lock another account leaves in the shared temporary
+// folder (here one held by a running process) blocks nothing.
+TEST(SingleInstance, DefaultLockIsTheUsersOwn) {
+    QTemporaryDir runtime;
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray savedUser = qgetenv("USER");
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+    const QString expected = QDir(runtime.path()).filePath(QStringLiteral("zeto-%1.lock").arg(getuid()));
+    for (const char* user : {"alice", ""}) {
+        qputenv("USER", user);
+        EXPECT_EQ(SingleInstance::defaultLockPath(), expected) << user;
     }
-    if (wasSet)
-        qputenv("USER", saved);
-    else
-        qunsetenv("USER");
+    const QString planted = QDir::temp().filePath(QStringLiteral("zeto-%1.lock").arg(getuid()));
+    const bool plantedHere = !QFileInfo::exists(planted);
+    std::unique_ptr<QProcess> holder;
+    if (plantedHere) holder = startHolder(planted);
+    SingleInstance instance;
+    EXPECT_TRUE(instance.tryAcquire());
+    if (holder) {
+        holder->closeWriteChannel();
+        holder->waitForFinished(10000);
+    }
+    qputenv("XDG_RUNTIME_DIR", savedRuntime);
+    qputenv("USER", savedUser);
 }
 
 TEST(SingleInstance, LockThatCannotBeMadeDoesNotRefuseTheStart) {
