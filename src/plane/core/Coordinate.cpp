@@ -29,7 +29,12 @@ Coordinate Coordinate::known(double value) {
 }
 
 QString Coordinate::text() const {
-    if (exact_) return exact_->isCompact() ? exact_->text() : kAbout + exact_->decimalText();
+    if (exact_) {
+        if (exact_->isCompact()) return exact_->text();
+        // Beyond the range of doubles the decimal has no text form either.
+        const QString decimal = exact_->decimalText();
+        return kAbout + (decimal.isEmpty() ? numberText(value_) : decimal);
+    }
     return known_ ? numberText(value_) : kAbout + numberText(value_);
 }
 
