@@ -115,6 +115,8 @@ TEST(PlaneAnalysis, FactsOfOneGraph) {
         {graph(GraphKind::Cosine, {-1, 0.5, 0}), "周期", "4π"},
         {graph(GraphKind::Cosine, {-1, 0.5, 0}), "与y轴交点", "(0, -1)"},
         {graph(GraphKind::Cosine, {1, 2, 0}), "周期", "π"},
+        // A frequency beyond the numbers has no decimal to divide by.
+        {graph(GraphKind::Sine, {1, NAN, 0}), "周期", "(no line)"},
         {graph(GraphKind::Tangent), "零点",
          "(≈-3.14159265358979, 0)、(0, 0)、(≈3.14159265358979, 0)"},
         {graph(GraphKind::Tangent), "渐近线", "x = π/2 + kπ"},

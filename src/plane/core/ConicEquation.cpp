@@ -1,5 +1,7 @@
 #include "plane/core/ConicEquation.h"
 
+#include <cmath>
+
 namespace zeto {
 namespace {
 
@@ -18,6 +20,8 @@ ConicEquation::ConicEquation(const Coefficients& k)
       c_(k.c.get_d()) {}
 
 std::optional<ConicEquation> ConicEquation::of(const GraphSpec& graph) {
+    for (double v : graph.c)
+        if (!std::isfinite(v)) return std::nullopt;
     const mpq_class a = decimal(graph.c[0]), b = decimal(graph.c[1]), c = decimal(graph.c[2]);
     const mpq_class aa = a * a, bb = b * b;
     switch (graph.kind) {

@@ -6,6 +6,8 @@
 
 #include <QStringList>
 
+#include <cmath>
+
 namespace zeto {
 namespace {
 
@@ -108,6 +110,8 @@ void parabolaFacts(FactSheet& sheet, const mpq_class& p, bool wide) {
 
 GraphFacts CurveFacts::of(const GraphSpec& graph) {
     FactSheet sheet;
+    for (double v : graph.c)
+        if (!std::isfinite(v)) return {};
     const mpq_class a = SurdNumber::decimal(graph.c[0]);
     const mpq_class b = SurdNumber::decimal(graph.c[1]);
     const mpq_class c = SurdNumber::decimal(graph.c[2]);

@@ -203,6 +203,11 @@ GraphFacts FunctionFacts::of(const GraphShape& graph) {
     FunctionSheet sheet(graph);
     const auto& c = graph.spec().c;
     const mpq_class a = SurdNumber::decimal(c[0]);
+    // Coefficients beyond the range of numbers have no decimal to work with.
+    if (!std::all_of(c.begin(), c.end(), [](double v) { return std::isfinite(v); })) {
+        sheet.numeric();
+        return sheet.sheet.facts();
+    }
     switch (graph.spec().kind) {
         case GraphKind::Linear:
             sheet.polynomial(0, a, SurdNumber::decimal(c[1]));
@@ -227,7 +232,7 @@ GraphFacts FunctionFacts::of(const GraphShape& graph) {
             break;
         case GraphKind::Sine:
         case GraphKind::Cosine:
-            if (c[0] != 0 && c[1] != 0 && std::isfinite(c[2]))
+            if (c[0] != 0 && c[1] != 0)
                 sheet.wave(graph.spec().kind == GraphKind::Sine);
             else
                 sheet.numeric();
