@@ -3,7 +3,9 @@
 // one pointer move with the read-out and the line tool's rubber band, painted.
 
 #include "SilentDialogs.h"
+#include "functions/core/FunctionKind.h"
 #include "plane/CoordinateWindow.h"
+#include "plane/core/PlotInputs.h"
 #include "plane/PlaneHost.h"
 #include "plane/PlaneTools.h"
 #include "plane/PlaneWindows.h"
@@ -103,6 +105,45 @@ void BM_PointerMoveWithRubberBand(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PointerMoveWithRubberBand)->Unit(benchmark::kMicrosecond);
+
+// The page's fields as a plot reads them, fixed, and yields that never stop it.
+class FixedInputs : public zeto::PlotInputs {
+  public:
+    explicit FixedInputs(std::array<QString, 3> texts) : texts_(std::move(texts)) {}
+    std::array<QString, 3> coefficientTexts() override { return texts_; }
+    zeto::BgrColor color() override { return 0xFF0000; }
+    bool yield() override { return true; }
+
+  private:
+    std::array<QString, 3> texts_;
+};
+
+// The finest point-method quadratic (15,916 points) on the largest plane, painted afresh from
+// the record: what a hidden graph, a slider step or a projection re-render costs at most.
+void BM_RepaintFinestQuadraticFromRecord(benchmark::State& state) {
+    Host host;
+    zeto::PlaneWindows windows(host);
+    windows.settingsWindow().findChild<QRadioButton*>(QStringLiteral("Option3"))->click();
+    zeto::CoordinateWindow& plane = windows.plane();
+    const zeto::FunctionKind& quadratic = *zeto::FunctionCatalogue::find(zeto::GraphKind::Quadratic);
+    zeto::GraphPlan plan;
+    plan.lineMethod = false;
+    plan.pointStep = zeto::toSingle(3.1415926535 / 5000);
+    {
+        std::unique_ptr<zeto::PlotRecording> recording = plane.beginPlot({});
+        FixedInputs inputs({"1", "1", "1"});
+        quadratic.plot(quadratic, plan, *recording, inputs);
+    }
+    const auto& pieces = plane.record().entries().front().pieces;
+    state.SetLabel(std::to_string(pieces.size()) + " points, " +
+                   std::to_string(plane.surface().image().width()) + "x" +
+                   std::to_string(plane.surface().image().height()));
+    for (auto _ : state) {
+        plane.repaintFromRecord();
+        benchmark::DoNotOptimize(plane.surface().image().constBits());
+    }
+}
+BENCHMARK(BM_RepaintFinestQuadraticFromRecord)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -3,65 +3,10 @@
 #include "functions/core/FormulaPlotter.h"
 #include "functions/core/GraphPlotter.h"
 #include "plane/core/PlotSweep.h"
-#include "platform/core/VbError.h"
-
-#include <cmath>
+#include "plane/core/FunctionFormulas.h"
 
 namespace zeto {
 namespace {
-
-// The arithmetic of the program's numbers: a result that is not a number, or beyond the
-// range of numbers, is an overflow, never a value to draw.
-double checked(double value) {
-    if (!std::isfinite(value)) throw VbError(VbError::Overflow);
-    return value;
-}
-
-double power(double base, double exponent) {
-    // A negative base has no real power for a fractional exponent, and zero none for a
-    // negative one.
-    if ((base < 0 && exponent != std::floor(exponent)) || (base == 0 && exponent < 0))
-        throw VbError(VbError::InvalidProcedureCall);
-    return checked(std::pow(base, exponent));
-}
-
-double naturalLog(double x) {
-    if (x <= 0) throw VbError(VbError::InvalidProcedureCall);
-    return std::log(x);
-}
-
-double divide(double a, double b) {
-    if (b == 0) throw VbError(VbError::DivisionByZero);
-    return checked(a / b);
-}
-
-double linear(double x, const Coefficients& c) {
-    return checked(c[0] * x + c[1]);
-}
-double quadratic(double x, const Coefficients& c) {
-    return checked(c[0] * power(x, 2) + c[1] * x + c[2]);
-}
-double logarithm(double x, const Coefficients& c) {
-    return divide(naturalLog(x), naturalLog(c[0]));
-}
-double exponential(double x, const Coefficients& c) {
-    return power(c[0], x);
-}
-double powerOf(double x, const Coefficients& c) {
-    return power(x, c[0]);
-}
-double sine(double x, const Coefficients& c) {
-    return checked(c[0] * std::sin(checked(c[1] * x + c[2])));
-}
-double cosine(double x, const Coefficients& c) {
-    return checked(c[0] * std::cos(checked(c[1] * x + c[2])));
-}
-double tangent(double x, const Coefficients&) {
-    return checked(std::tan(x));
-}
-double cotangent(double x, const Coefficients&) {
-    return divide(1, std::tan(x));
-}
 
 QString linearLabel(const CoefficientTexts& t) {
     return QStringLiteral(" y=") + t[0] + QStringLiteral("x+") + t[1];
@@ -122,12 +67,13 @@ bool FunctionKind::admits(double y) const {
 const std::array<FunctionKind, 10>& FunctionCatalogue::kinds() {
     using K = GraphKind;
     const auto graph = GraphPlotter::plot;
+    const auto f = functionFormula;
     static const std::array<FunctionKind, 10> table = {{
         {QStringLiteral("一次函数"),
          QStringLiteral("Y=KX+B"),
          {QStringLiteral("K="), QStringLiteral("B="), kNone},
          K::Linear,
-         linear,
+         f(K::Linear),
          false,
          true,
          linearLabel,
@@ -139,7 +85,7 @@ const std::array<FunctionKind, 10>& FunctionCatalogue::kinds() {
          QStringLiteral("Y=AX^2+BX+C"),
          {QStringLiteral("A="), QStringLiteral("B="), QStringLiteral("C=")},
          K::Quadratic,
-         quadratic,
+         f(K::Quadratic),
          false,
          false,
          quadraticLabel,
@@ -151,7 +97,7 @@ const std::array<FunctionKind, 10>& FunctionCatalogue::kinds() {
          QStringLiteral("Y=LOG(a)X"),
          {QStringLiteral("a="), kNone, kNone},
          K::Logarithm,
-         logarithm,
+         f(K::Logarithm),
          false,
          false,
          logarithmLabel,
@@ -163,7 +109,7 @@ const std::array<FunctionKind, 10>& FunctionCatalogue::kinds() {
          QStringLiteral("Y=a^X"),
          {QStringLiteral("a="), kNone, kNone},
          K::Exponential,
-         exponential,
+         f(K::Exponential),
          true,
          false,
          exponentialLabel,
@@ -175,7 +121,7 @@ const std::array<FunctionKind, 10>& FunctionCatalogue::kinds() {
          QStringLiteral("Y=X^a"),
          {QStringLiteral("a="), kNone, kNone},
          K::Power,
-         powerOf,
+         f(K::Power),
          true,
          false,
          powerLabel,
@@ -187,7 +133,7 @@ const std::array<FunctionKind, 10>& FunctionCatalogue::kinds() {
          QStringLiteral("Y=Asin(wX+$)"),
          {QStringLiteral("A="), QStringLiteral("w="), QStringLiteral("$=")},
          K::Sine,
-         sine,
+         f(K::Sine),
          false,
          false,
          sineLabel,
@@ -199,7 +145,7 @@ const std::array<FunctionKind, 10>& FunctionCatalogue::kinds() {
          QStringLiteral("Y=Acos(wX+$)"),
          {QStringLiteral("A="), QStringLiteral("w="), QStringLiteral("$=")},
          K::Cosine,
-         cosine,
+         f(K::Cosine),
          false,
          false,
          cosineLabel,
@@ -211,7 +157,7 @@ const std::array<FunctionKind, 10>& FunctionCatalogue::kinds() {
          QStringLiteral("Y=tg(X)"),
          {kNone, kNone, kNone},
          K::Tangent,
-         tangent,
+         f(K::Tangent),
          true,
          false,
          tangentLabel,
@@ -223,7 +169,7 @@ const std::array<FunctionKind, 10>& FunctionCatalogue::kinds() {
          QStringLiteral("Y=ctg(X)"),
          {kNone, kNone, kNone},
          K::Cotangent,
-         cotangent,
+         f(K::Cotangent),
          true,
          false,
          cotangentLabel,

@@ -1,6 +1,6 @@
 #include "plane/core/GraphShape.h"
 
-#include "functions/core/GraphRoutines.h"
+#include "plane/core/FunctionFormulas.h"
 #include "platform/core/VbError.h"
 
 #include <algorithm>
@@ -17,10 +17,9 @@ const double kPi = std::acos(-1.0);
 
 // The plotter's own formula of a built-in kind.
 std::function<double(double)> builtIn(const GraphSpec& graph) {
-    const auto routine = GraphRoutines::forKind(static_cast<int>(graph.kind) + 1);
-    if (!routine) return {};
-    const auto formula = routine->f;
-    const Coefficients c = graph.c;
+    const FunctionFormula formula = functionFormula(graph.kind);
+    if (!formula) return {};
+    const std::array<double, 3> c = graph.c;
     return [formula, c](double x) { return formula(x, c); };
 }
 

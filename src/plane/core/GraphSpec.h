@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plane/core/GraphKind.h"
+
 #include <QPointF>
 #include <QString>
 
@@ -8,27 +10,6 @@
 #include <vector>
 
 namespace zeto {
-
-enum class GraphKind {
-    Linear,
-    Quadratic,
-    Logarithm,
-    Exponential,
-    Power,
-    Sine,
-    Cosine,
-    Tangent,
-    Cotangent,
-    Formula,
-    Line,
-    Circle,
-    Ellipse,
-    Hyperbola1,
-    Hyperbola2,
-    Parabola1,
-    Parabola2,
-    Points
-};
 
 // One graph on the plane as the analysis reads it.
 struct GraphSpec {
