@@ -5,6 +5,7 @@
 #include "platform/core/NumberText.h"
 #include "platform/core/VbError.h"
 #include "script/core/CompiledFormula.h"
+#include "script/core/LiteralValue.h"
 #include "shell/PlaneAccess.h"
 #include "shell/TaskFrame.h"
 #include "shell/TaskHost.h"

@@ -15,6 +15,12 @@ struct Case {
     std::string typeName;  // its variant subtype
 };
 
+std::string repeated(const std::string& piece, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) out += piece;
+    return out;
+}
+
 void expectCases(const std::vector<Case>& cases) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expression);
@@ -49,6 +55,8 @@ TEST(Expression, PrecedenceAndAssociativity) {
         {"1 = 1 Or 1 = 2", "True", "Boolean"},
         {"True Xor True Or True", "False", "Boolean"},
         {"False Imp True Eqv False", "True", "Boolean"},
+        // Brackets side by side do not add up to a nesting too deep.
+        {"1" + repeated("+(1)", 200), "201", "Integer"},
     });
 }
 
@@ -69,6 +77,7 @@ TEST(Expression, ArithmeticOperators) {
         {"2147483647+1", "2147483648", "Double"},
         {"-32768-1", "-32769", "Long"},
         {"0.1+0.2", "0.3", "Double"},
+        {"0^0", "1", "Double"},
         {"\"3\"+4", "7", "Double"},
         {"\"ab\"+\"cd\"", "abcd", "String"},
         {"True+True", "-2", "Integer"},

@@ -38,30 +38,64 @@ class FrameGuard {
     std::size_t boundBase_;
 };
 
+// Gives a run its own time budget for as long as it lives; when a nested run ends, the outer
+// one goes on with its own.
+class RunBudget {
+  public:
+    RunBudget(Interpreter& interpreter, int timeoutMs)
+        : interpreter_(interpreter),
+          limited_(interpreter.limited_),
+          deadline_(interpreter.deadline_) {
+        interpreter_.limited_ = timeoutMs > 0;
+        if (interpreter_.limited_) {
+            interpreter_.deadline_ =
+                Interpreter::Clock::now() + std::chrono::milliseconds(timeoutMs);
+        }
+    }
+    ~RunBudget() {
+        interpreter_.limited_ = limited_;
+        interpreter_.deadline_ = deadline_;
+    }
+    RunBudget(const RunBudget&) = delete;
+    RunBudget& operator=(const RunBudget&) = delete;
+
+  private:
+    Interpreter& interpreter_;
+    bool limited_;
+    Interpreter::Clock::time_point deadline_;
+};
+
 Interpreter::Interpreter(Module& module) : module_(module) {
     stack_.reserve(256);
     bound_.reserve(256);
 }
 
 void Interpreter::run(const std::shared_ptr<const Procedure>& procedure, int timeoutMs) {
-    // A nested run gets its own time budget; the outer one resumes with its own.
-    bool savedLimited = limited_;
-    Clock::time_point savedDeadline = deadline_;
-    limited_ = timeoutMs > 0;
-    if (limited_) deadline_ = Clock::now() + std::chrono::milliseconds(timeoutMs);
-    struct Restore {
-        Interpreter& self;
-        bool limited;
-        Clock::time_point deadline;
-        ~Restore() {
-            self.limited_ = limited;
-            self.deadline_ = deadline;
-        }
-    } restore{*this, savedLimited, savedDeadline};
+    const RunBudget budget(*this, timeoutMs);
     std::shared_ptr<const Procedure> keep = procedure;
     if (keep->parameterCount != 0)
         throw ScriptError::standard(VbError::WrongArgumentCount, keep->name);
     execute(*keep, 0);
+}
+
+Value Interpreter::evaluate(const std::shared_ptr<const Procedure>& procedure, const Value* args,
+                            std::size_t count, std::uint32_t resultSlot, int timeoutMs) {
+    const RunBudget budget(*this, timeoutMs);
+    std::shared_ptr<const Procedure> keep = procedure;
+    if (keep->parameterCount != count)
+        throw ScriptError::standard(VbError::WrongArgumentCount, keep->name);
+    const std::size_t base = stack_.size();
+    stack_.insert(stack_.end(), args, args + count);
+    Value result;
+    try {
+        execute(*keep, count, &result, resultSlot);
+    } catch (...) {
+        // execute can fail before its frame takes the arguments over; a caller that traps the
+        // error and goes on must find the stack as it left it.
+        stack_.resize(base);
+        throw;
+    }
+    return result;
 }
 
 void Interpreter::checkClock() {
@@ -70,7 +104,8 @@ void Interpreter::checkClock() {
     }
 }
 
-void Interpreter::execute(const Procedure& p, std::size_t argc) {
+void Interpreter::execute(const Procedure& p, std::size_t argc, Value* result,
+                          std::uint32_t resultSlot) {
     if (depth_ >= kMaxCallDepth) throw ScriptError::standard(VbError::OutOfStackSpace);
     // A call counts as a step, so that a wide tree of short procedures meets the clock too.
     if (++steps_ % kStepsPerClockCheck == 0) checkClock();
@@ -112,6 +147,7 @@ void Interpreter::execute(const Procedure& p, std::size_t argc) {
                     stack_.back() = Operators::logicalNot(stack_.back());
                     break;
                 case Instruction::Op::Return:
+                    if (result) *result = valueOf(p, frame, flags, resultSlot);
                     return;
                 case Instruction::Op::CallBuiltin:
                     callBuiltin(*i);
@@ -196,7 +232,9 @@ void Interpreter::execute(const Procedure& p, std::size_t argc) {
             }
         }
     } catch (ScriptError& e) {
-        if (!e.hasPosition()) e.setPosition(static_cast<int>(i->line), static_cast<int>(i->column));
+        if (!e.hasPosition()) {
+            e.setPosition(static_cast<int>(i->line), static_cast<int>(i->column), &p);
+        }
         throw;
     }
 }
@@ -221,6 +259,14 @@ void Interpreter::load(const Procedure& p, std::size_t frame, std::size_t flags,
         throw ScriptError::standard(VbError::ObjectDoesNotSupport, p.spellings[slot]);
     }
     stack_.emplace_back();
+}
+
+Value Interpreter::valueOf(const Procedure& p, std::size_t frame, std::size_t flags,
+                           std::uint32_t slot) {
+    if (slot >= p.names.size()) return Value();
+    if (!p.module && bound_[flags + slot]) return std::move(stack_[frame + slot]);
+    if (const Value* global = module_.variable(p.names[slot])) return *global;
+    return Value();
 }
 
 void Interpreter::store(const Procedure& p, std::size_t frame, std::size_t flags,

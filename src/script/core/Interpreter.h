@@ -26,11 +26,18 @@ class Interpreter {
     // Runs a procedure without arguments. A run that executes for longer than timeoutMs
     // (time spent inside registered objects not counted; <= 0 for no limit) is stopped.
     void run(const std::shared_ptr<const Procedure>& procedure, int timeoutMs);
+    // Runs a procedure with `count` arguments under the same time limit and gives the value
+    // its name `resultSlot` holds when it returns: its local, else the module variable of that
+    // name, else Empty.
+    Value evaluate(const std::shared_ptr<const Procedure>& procedure, const Value* args,
+                   std::size_t count, std::uint32_t resultSlot, int timeoutMs);
 
   private:
     using Clock = std::chrono::steady_clock;
 
-    void execute(const Procedure& procedure, std::size_t argc);
+    void execute(const Procedure& procedure, std::size_t argc, Value* result = nullptr,
+                 std::uint32_t resultSlot = 0);
+    Value valueOf(const Procedure& p, std::size_t frame, std::size_t flags, std::uint32_t slot);
     void load(const Procedure& p, std::size_t frame, std::size_t flags, std::uint32_t slot);
     void store(const Procedure& p, std::size_t frame, std::size_t flags, std::uint32_t slot);
     void callName(const Procedure& p, std::uint32_t slot, std::size_t argc);
@@ -50,6 +57,7 @@ class Interpreter {
     Clock::time_point deadline_{};
 
     friend class FrameGuard;
+    friend class RunBudget;
 };
 
 }  // namespace zeto::script

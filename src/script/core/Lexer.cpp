@@ -2,6 +2,7 @@
 
 #include "script/core/ScriptError.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -33,6 +34,13 @@ int digitValue(char c) {
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return 99;
+}
+
+size_t utf8Length(unsigned char lead) {
+    if (lead >= 0xF0) return 4;
+    if (lead >= 0xE0) return 3;
+    if (lead >= 0xC0) return 2;
+    return 1;
 }
 
 }  // namespace
@@ -277,6 +285,47 @@ void Lexer::scanString(Token& token) {
         }
         token.text += c;
     }
+}
+
+size_t Lexer::tokenLength(std::string_view text, size_t offset) {
+    auto at = [&](size_t p) { return p < text.size() ? text[p] : '\0'; };
+    size_t p = offset;
+    const char c = at(p);
+    if (p >= text.size()) return 0;
+    if (isLetter(c)) {
+        while (isNameChar(at(p))) ++p;
+    } else if (isDigit(c) || (c == '.' && isDigit(at(p + 1)) &&
+                              !(p > 0 && (isNameChar(text[p - 1]) || text[p - 1] == ')')))) {
+        while (isDigit(at(p))) ++p;
+        if (at(p) == '.') ++p;
+        while (isDigit(at(p))) ++p;
+        if ((at(p) | 0x20) == 'e') {
+            size_t q = p + 1;
+            if (at(q) == '+' || at(q) == '-') ++q;
+            if (isDigit(at(q))) {
+                while (isDigit(at(q))) ++q;
+                p = q;
+            }
+        }
+    } else if (c == '"') {
+        ++p;
+        while (p < text.size() && text[p] != '\r' && text[p] != '\n') {
+            if (text[p++] != '"') continue;
+            if (at(p) != '"') break;
+            ++p;
+        }
+    } else if (c == '&' && (((at(p + 1) | 0x20) == 'h' && digitValue(at(p + 2)) < 16) ||
+                            ((at(p + 1) | 0x20) == 'o' && digitValue(at(p + 2)) < 8))) {
+        const int radix = (at(p + 1) | 0x20) == 'h' ? 16 : 8;
+        p += 2;
+        while (digitValue(at(p)) < radix) ++p;
+    } else if ((c == '<' && (at(p + 1) == '>' || at(p + 1) == '=')) ||
+               (c == '>' && at(p + 1) == '=')) {
+        p += 2;
+    } else {
+        p += utf8Length(static_cast<unsigned char>(c));
+    }
+    return std::min(p, text.size()) - offset;
 }
 
 }  // namespace zeto::script

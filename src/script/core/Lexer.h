@@ -19,6 +19,12 @@ class Lexer {
     const Token& peek();
     void advance();
 
+    // The length in bytes of the token starting at byte `offset` of `text`, read as scan()
+    // reads it, so that an error's position can be widened to the whole token. A character
+    // the language does not know counts with all bytes of its UTF-8 form; an unterminated
+    // string runs to the end of its line.
+    static size_t tokenLength(std::string_view text, size_t offset);
+
   private:
     void scan(Token& token);
     void scanNumber(Token& token);

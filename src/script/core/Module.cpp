@@ -1,6 +1,7 @@
 #include "script/core/Module.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zeto::script {
 
@@ -28,6 +29,10 @@ std::vector<std::string> Module::procedureNames() const {
 }
 
 Value* Module::variable(const std::string& key) {
+    return const_cast<Value*>(std::as_const(*this).variable(key));
+}
+
+const Value* Module::variable(const std::string& key) const {
     if (variables_.empty()) return nullptr;
     auto found = variables_.find(key);
     return found == variables_.end() ? nullptr : &found->second;

@@ -26,6 +26,7 @@ class Module {
 
     // A module-level variable, or null.
     Value* variable(const std::string& key);
+    const Value* variable(const std::string& key) const;
     Value& declare(const std::string& key) { return variables_[key]; }
     bool hasVariables() const { return !variables_.empty(); }
 

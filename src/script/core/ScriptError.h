@@ -7,6 +7,8 @@
 
 namespace zeto::script {
 
+struct Procedure;
+
 // An error raised by the engine itself, with the position (1-based line and column) of the
 // text where it arose. Errors raised by registered objects pass through unchanged.
 class ScriptError : public VbError {
@@ -20,14 +22,21 @@ class ScriptError : public VbError {
     int line() const { return line_; }
     int column() const { return column_; }
     bool hasPosition() const { return line_ > 0; }
-    void setPosition(int line, int column) {
+    // `procedure` is the compiled procedure whose code raised the error; its position refers to
+    // the text that procedure came from.
+    void setPosition(int line, int column, const Procedure* procedure = nullptr) {
         line_ = line;
         column_ = column;
+        procedure_ = procedure;
     }
+    // Null for errors found while compiling, whose position is in the text being compiled.
+    // Only good for comparing with procedures the caller keeps alive.
+    const Procedure* procedure() const { return procedure_; }
 
   private:
     int line_;
     int column_;
+    const Procedure* procedure_ = nullptr;
 };
 
 }  // namespace zeto::script

@@ -34,16 +34,39 @@ void ScriptHost::AddObject(const std::string& name, ScriptObject* object) {
 }
 
 void ScriptHost::AddCode(const std::string& text) {
-    CompiledText compiled;
+    // Like the classic engine: the whole text compiles before anything is defined.
+    define(compile(text));
+}
+
+CompiledText ScriptHost::compile(const std::string& text) {
     try {
-        compiled = Parser(text).parse();
+        return Parser(text).parse();
     } catch (const std::bad_alloc&) {
         throw ScriptError::standard(VbError::OutOfMemory);
     }
-    // Like the classic engine: the whole text compiles before anything is defined, then
-    // the procedures are defined, then the statements outside them run.
-    for (auto& procedure : compiled.procedures) impl_->module.define(std::move(procedure));
+}
+
+void ScriptHost::define(const CompiledText& compiled) {
+    for (const auto& procedure : compiled.procedures) impl_->module.define(procedure);
     if (compiled.module) impl_->interpreter.run(compiled.module, impl_->timeout);
+}
+
+Value ScriptHost::evaluate(const std::shared_ptr<const Procedure>& procedure, const Value* args,
+                           std::size_t count, std::uint32_t resultSlot) {
+    return impl_->interpreter.evaluate(procedure, args, count, resultSlot, impl_->timeout);
+}
+
+Value ScriptHost::variable(const std::string& name) const {
+    const Value* value = impl_->module.variable(lowerCase(name));
+    return value ? *value : Value();
+}
+
+bool ScriptHost::hasProcedure(const std::string& name) const {
+    return impl_->module.hasProcedure(lowerCase(name));
+}
+
+bool ScriptHost::hasObject(const std::string& name) const {
+    return impl_->module.object(lowerCase(name)) != nullptr;
 }
 
 std::vector<std::string> ScriptHost::Procedures() const {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "script/core/Value.h"
+
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -8,6 +11,8 @@
 namespace zeto::script {
 
 class ScriptObject;
+struct CompiledText;
+struct Procedure;
 
 // The expression engine as the program uses it: objects are registered by name, procedure
 // texts are added to one module that lives as long as the host, and procedures run by name.
@@ -38,6 +43,20 @@ class ScriptHost {
 
     // Number of defined procedures (what Procedures().size() gives, without the copy).
     std::size_t procedureCount() const;
+
+    // Compiles a whole text as AddCode does, without defining anything yet.
+    static CompiledText compile(const std::string& text);
+    // What AddCode does once the text has compiled: defines the procedures, then runs the
+    // statements outside them. The caller may keep running the procedures it holds.
+    void define(const CompiledText& compiled);
+    // Runs a procedure with arguments under the run time limit and gives the value its name
+    // `resultSlot` holds at the end (a local, else the module variable, else Empty).
+    Value evaluate(const std::shared_ptr<const Procedure>& procedure, const Value* args,
+                   std::size_t count, std::uint32_t resultSlot);
+    // A module variable's current value (any letter case), Empty when there is none.
+    Value variable(const std::string& name) const;
+    bool hasProcedure(const std::string& name) const;
+    bool hasObject(const std::string& name) const;
 
   private:
     struct Impl;
