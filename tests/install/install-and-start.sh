@@ -37,10 +37,12 @@ for size in 48 128 256; do
         fail "$icon is not $size px"
 done
 
-# The lock of the single-instance rule lives in the temporary folder: a private one keeps this
-# test apart from any ZETO already running, and stands for a /tmp that every user shares.
-export TMPDIR="$work/tmp" QT_QPA_PLATFORM=offscreen
+# The lock of the single-instance rule lives in the user's private runtime folder: a folder of
+# this test's own keeps it apart from any ZETO already running. The temporary folder stands for
+# a /tmp that every user shares; a user without a runtime folder gets a private one in it.
+export TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=offscreen
 mkdir -m 1777 "$TMPDIR"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 readonly_folder="$work/read-only"
 mkdir -m 555 "$readonly_folder"
 chmod 755 "$work"
@@ -65,12 +67,15 @@ if [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null; then
     env -u USER "$prefix/bin/zeto" 2>/dev/null &
     first=$!
     for _ in $(seq 300); do
-        compgen -G "$TMPDIR/zeto*.lock" >/dev/null && break
+        compgen -G "$XDG_RUNTIME_DIR/zeto*.lock" >/dev/null && break
         kill -0 "$first" 2>/dev/null || fail "the first user's instance ended"
         sleep 0.1
     done
-    compgen -G "$TMPDIR/zeto*.lock" >/dev/null || fail "the first user's instance took no lock"
-    start env -u USER -u HOME setpriv --reuid=65534 --regid=65534 --clear-groups ||
+    compgen -G "$XDG_RUNTIME_DIR/zeto*.lock" >/dev/null || fail "the first user's instance took no lock"
+    # A lock the first user leaves in the shared temporary folder under the second user's name
+    # blocks nothing: the second user's lock is in a runtime folder of their own.
+    touch "$TMPDIR/zeto-65534.lock"
+    start env -u USER -u HOME -u XDG_RUNTIME_DIR setpriv --reuid=65534 --regid=65534 --clear-groups ||
         fail "a second user could not start while the first one's instance runs: $(cat "$work/said")"
 else
     echo "not root: the second-user start is not tried"

@@ -190,7 +190,7 @@ TEST(CompiledFormula, DefinesItsProcedureOnTheHost) {
     EXPECT_TRUE(host.variable("none").isEmpty());
 
     // Sliders bind letters beside x; until then they are letters the formula uses.
-    const QString waves = QStringLiteral("A*sin(X)+B+a(x-1)");
+    const QString waves = QStringLiteral("A*sin(X)+B+a*(x-1)");
     EXPECT_EQ(CompiledFormula::function(host, waves).oneLetterNames(), (Names{"a", "b"}));
     const CompiledFormula bound(host, waves, "fc", {"X", "a", "B"});
     EXPECT_TRUE(bound.oneLetterNames().empty());

@@ -32,7 +32,7 @@ CompiledFormula::CompiledFormula(ScriptHost& host, const QString& formula,
                                  const std::string& procedure, std::vector<std::string> variables)
     : host_(&host),
       variables_(std::move(variables)),
-      rewritten_(TextbookNotation::rewrite(formula)),
+      rewritten_(TextbookNotation::rewrite(formula, variables_)),
       userLength_(static_cast<int>(formula.size())) {
     text_ = "Sub " + procedure + "(";
     for (std::size_t i = 0; i < variables_.size(); ++i) {

@@ -32,8 +32,9 @@ std::string lowerCase(std::string_view word) {
 
 }  // namespace
 
-RewrittenFormula TextbookNotation::rewrite(const QString& userText) {
-    TextbookNotation notation(userText);
+RewrittenFormula TextbookNotation::rewrite(const QString& userText,
+                                           const std::vector<std::string>& variables) {
+    TextbookNotation notation(userText, variables);
     for (int i = 0; i < notation.count(); ++i) {
         notation.rewriteToken(i);
         notation.close(i);
@@ -41,7 +42,10 @@ RewrittenFormula TextbookNotation::rewrite(const QString& userText) {
     return std::move(notation.out_);
 }
 
-TextbookNotation::TextbookNotation(const QString& userText) : scanner_(userText) {
+TextbookNotation::TextbookNotation(const QString& userText,
+                                   const std::vector<std::string>& variables)
+    : scanner_(userText) {
+    for (const std::string& v : variables) variables_.push_back(lowerCase(v));
     matches_.assign(static_cast<std::size_t>(count()), -1);
     closers_.resize(static_cast<std::size_t>(count()));
     std::vector<int> open;
@@ -51,11 +55,6 @@ TextbookNotation::TextbookNotation(const QString& userText) : scanner_(userText)
         if (t.kind == Kind::Close && !open.empty()) {
             matches_[static_cast<std::size_t>(open.back())] = i;
             open.pop_back();
-        }
-        if (t.kind == Kind::Name && keywordOf(t.text) == Keyword::Sub) {
-            const int name = significantAfter(i);
-            if (name >= 0 && token(name).kind == Kind::Name)
-                procedures_.push_back(lowerCase(token(name).text));
         }
     }
 }
@@ -131,7 +130,10 @@ void TextbookNotation::rewriteName(int index) {
             out_.letters.push_back(word);
         }
         putToken(t);
-        if (isFactor(index)) ending_ = Ending::Factor;
+        // A name before a bracket stays a call, even a one-letter one: "f(2)" is no product;
+        // the variable is a number, and "x(x+1)" one.
+        if (std::find(variables_.begin(), variables_.end(), word) != variables_.end())
+            ending_ = Ending::Variable;
     }
 }
 
@@ -182,7 +184,7 @@ void TextbookNotation::multiplyBefore(Opening next, const TextbookToken& token) 
         case Ending::Name:
             needed = next == Opening::Pi || next == Opening::Root;
             break;
-        case Ending::Factor:
+        case Ending::Variable:
             needed = next == Opening::Open || next == Opening::Pi || next == Opening::Root;
             break;
         case Ending::Other:
@@ -236,7 +238,9 @@ int TextbookNotation::operandLast(int index) const {
         case Kind::Name: {
             if (keywordOf(t.text) != Keyword::None) return -1;
             const int open = significantAfter(index);
-            if (open < 0 || isFactor(index)) return index;
+            if (open < 0 || std::find(variables_.begin(), variables_.end(), lowerCase(t.text)) !=
+                                variables_.end())
+                return index;
             const int close = matches_[static_cast<std::size_t>(open)];
             return close >= 0 ? close : index;
         }
@@ -257,17 +261,6 @@ bool TextbookNotation::isPlainName(int index) const {
         return keyword != Keyword::Sub && keyword != Keyword::Call && keyword != Keyword::Dim;
     }
     return true;
-}
-
-// A one-letter name before a bracket multiplies it ("a(x-1)"), unless the text defines a
-// procedure of that name (the program's own procedures have longer names).
-bool TextbookNotation::isFactor(int index) const {
-    const TextbookToken& t = token(index);
-    if (t.text.size() != 1 || !isPlainName(index)) return false;
-    const int open = significantAfter(index);
-    if (open < 0 || token(open).kind != Kind::Open) return false;
-    const std::string word = lowerCase(t.text);
-    return std::find(procedures_.begin(), procedures_.end(), word) == procedures_.end();
 }
 
 }  // namespace zeto::script

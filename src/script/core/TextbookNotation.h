@@ -14,8 +14,8 @@ namespace zeto::script {
 // Rewrites what a student writes in the exercise book into the engine's language, so that the
 // formula fields accept it while the engine itself stays as it is:
 // - implicit multiplication after a number or a closing bracket ("2x", "3(x+1)", "(x+1)(x-1)",
-//   "2sin(x)", "2π", "2√3") and between a one-letter name and a bracket ("a(x-1)"); it binds
-//   as "*" does, so "1/2x" is 1/2*x, as on most calculators;
+//   "2sin(x)", "2π", "2√3") and between the formula's variable and a bracket ("x(x+1)"); it
+//   binds as "*" does, so "1/2x" is 1/2*x, as on most calculators;
 // - π and pi for pi, √ and sqrt for the square root of the operand right after it (a number,
 //   a name, a name with its argument list, or a bracket), ln and lg for the natural and the
 //   common logarithm, ² and ³ for the powers, × and ÷;
@@ -25,12 +25,15 @@ namespace zeto::script {
 // A "*" goes in only where the engine would reject the text without it.
 class TextbookNotation {
   public:
-    static RewrittenFormula rewrite(const QString& userText);
+    // `variables` are the names the formula is evaluated in (any letter case): a variable is a
+    // number, so a bracket after it multiplies, where after any other name it is a call.
+    static RewrittenFormula rewrite(const QString& userText,
+                                    const std::vector<std::string>& variables = {});
 
   private:
     // How the text written so far ends and how the next token starts, as far as implicit
-    // multiplication is concerned. Factor is a one-letter name before a bracket.
-    enum class Ending { Other, TypedNumber, MadeNumber, Close, Name, Factor };
+    // multiplication is concerned.
+    enum class Ending { Other, TypedNumber, MadeNumber, Close, Name, Variable };
     enum class Opening { Other, Number, Name, Open, Pi, Root };
     // Text owed after a token: the bracket closing a root's operand, the rest of lg.
     struct Closer {
@@ -38,7 +41,7 @@ class TextbookNotation {
         SourceSpan origin;
     };
 
-    explicit TextbookNotation(const QString& userText);
+    TextbookNotation(const QString& userText, const std::vector<std::string>& variables);
 
     void rewriteToken(int index);
     void rewriteName(int index);
@@ -54,7 +57,6 @@ class TextbookNotation {
     int significantAfter(int index) const;
     int operandLast(int index) const;
     bool isPlainName(int index) const;
-    bool isFactor(int index) const;
     const TextbookToken& token(int index) const {
         return scanner_.tokens()[static_cast<std::size_t>(index)];
     }
@@ -64,8 +66,8 @@ class TextbookNotation {
     // For each opening bracket the index of its closing one, -1 when it has none.
     std::vector<int> matches_;
     std::vector<std::vector<Closer>> closers_;
-    // Names the text itself defines as procedures: "f(1)" calls those.
-    std::vector<std::string> procedures_;
+    // The formula's variables, lower case.
+    std::vector<std::string> variables_;
     RewrittenFormula out_;
     Ending ending_ = Ending::Other;
     bool lastReplaced_ = false;
