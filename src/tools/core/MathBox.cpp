@@ -68,6 +68,10 @@ QString scriptText(const MathBox& script, const QString& forms, QChar marker) {
     return marker + bracketed(script.linear());
 }
 
+bool isBracket(const QString& text) {
+    return text == QLatin1String("(") || text == QLatin1String(")");
+}
+
 }  // namespace
 
 MathBox MathBox::text(const QString& text) {
@@ -109,8 +113,10 @@ MathBox& MathBox::append(MathBox box) {
     }
     if (box.kind_ == Kind::Row) {
         for (MathBox& item : box.parts_) append(std::move(item));
-    } else if (box.kind_ == Kind::Text && !parts_.empty() && parts_.back().kind_ == Kind::Text) {
-        // Neighbouring texts are one run of characters on screen.
+    } else if (box.kind_ == Kind::Text && !parts_.empty() && parts_.back().kind_ == Kind::Text &&
+               !isBracket(box.text_) && !isBracket(parts_.back().text_)) {
+        // Neighbouring texts are one run of characters on screen; a bracket of its own stays
+        // apart, so that the typesetter can make it as tall as what it encloses.
         parts_.back().text_ += box.text_;
     } else if (box.kind_ != Kind::Text || !box.text_.isEmpty()) {
         parts_.push_back(std::move(box));
