@@ -1,5 +1,5 @@
-// The expression engine's share of the plot and sequence commands, measured beside
-// muparser doing the same arithmetic where it is installed.
+// The expression engine's share of the plot and sequence commands, measured beside muparser
+// doing the same arithmetic where it is installed.
 //
 //   cmake -S /work/main -B /work/main/build-engine-rel -G Ninja -DCMAKE_BUILD_TYPE=Release
 //   cmake --build /work/main/build-engine-rel --target EngineBench -j2
@@ -8,7 +8,6 @@
 #include "platform/core/NumberText.h"
 #include "script/core/CompiledFormula.h"
 #include "script/core/LiteralValue.h"
-#include "script/core/ProcedureText.h"
 #include "script/core/ScriptHost.h"
 #include "script/core/ScriptObject.h"
 
@@ -24,23 +23,8 @@
 namespace {
 
 using zeto::script::CompiledFormula;
-using zeto::script::literalValue;
-using zeto::script::ProcedureText;
+using zeto::script::literalValueOf;
 using zeto::script::ScriptHost;
-using zeto::script::Value;
-
-// The callback of the plot, reduced to keeping what it was given.
-class SampleSink : public zeto::script::ScriptObject {
-  public:
-    void call(std::string_view, const std::vector<Value>& args) override {
-        z = args.empty() ? 0 : args[0].toNumber();
-        z1 = args.size() < 2 ? 0 : args[1].toNumber();
-        ++calls;
-    }
-    double z = 0;
-    double z1 = 0;
-    long calls = 0;
-};
 
 // The abscissas of the default custom plot: from -5 to 5 in single-precision steps of
 // pi/600, 1910 of them.
@@ -51,44 +35,8 @@ std::vector<float> plotAbscissas() {
     return xs;
 }
 
-void runLast(ScriptHost& host, const std::string& text) {
-    host.AddCode(text);
-    std::string last;
-    for (const std::string& name : host.Procedures()) last = name;
-    host.Run(last);
-}
-
-void BM_EngineSample(benchmark::State& state) {
-    std::vector<std::string> texts;
-    for (float x : plotAbscissas()) texts.push_back(ProcedureText::functionSample("X+1/X", x));
-    ScriptHost host;
-    SampleSink sink;
-    host.AddObject("OBJsc", &sink);
-    std::size_t i = 0;
-    for (auto _ : state) {
-        runLast(host, texts[i]);
-        if (++i == texts.size()) i = 0;
-    }
-    benchmark::DoNotOptimize(sink.z + sink.z1);
-    state.SetItemsProcessed(state.iterations());
-}
-BENCHMARK(BM_EngineSample);
-
-void BM_EngineCustomPlot(benchmark::State& state) {
-    const std::vector<float> xs = plotAbscissas();
-    ScriptHost host;
-    SampleSink sink;
-    host.AddObject("OBJsc", &sink);
-    for (auto _ : state) {
-        for (float x : xs) runLast(host, ProcedureText::functionSample("X+1/X", x));
-    }
-    state.counters["samples"] = static_cast<double>(xs.size());
-    benchmark::DoNotOptimize(sink.calls);
-}
-BENCHMARK(BM_EngineCustomPlot)->Unit(benchmark::kMillisecond);
-
-// The same plot with the formula compiled once: each sample binds x to the value its text form
-// gave, x in single precision and x + 0.01 in double, as the pasted texts did.
+// The default custom plot's engine work: "X+1/X" compiled once, then at every abscissa the
+// formula at x and at x + 0.01, each bound to the value its text form has.
 void BM_CompiledCustomPlot(benchmark::State& state) {
     const std::vector<float> xs = plotAbscissas();
     ScriptHost host;
@@ -96,9 +44,8 @@ void BM_CompiledCustomPlot(benchmark::State& state) {
     for (auto _ : state) {
         const CompiledFormula formula = CompiledFormula::function(host, QStringLiteral("X+1/X"));
         for (float x : xs) {
-            sum += formula.evaluate(literalValue(zeto::formatSingle(x))).toNumber();
-            sum += formula.evaluate(literalValue(zeto::formatNumber(static_cast<double>(x) + 0.01)))
-                       .toNumber();
+            sum += formula.evaluate(literalValueOf(x, 7)).toNumber();
+            sum += formula.evaluate(literalValueOf(static_cast<double>(x) + 0.01, 15)).toNumber();
         }
     }
     state.counters["samples"] = static_cast<double>(xs.size());
@@ -106,71 +53,33 @@ void BM_CompiledCustomPlot(benchmark::State& state) {
 }
 BENCHMARK(BM_CompiledCustomPlot)->Unit(benchmark::kMillisecond);
 
-void BM_EngineSequencePreview(benchmark::State& state) {
+// The default user-defined sequence's preview: 100 terms of "N^2+N+2".
+void BM_CompiledSequencePreview(benchmark::State& state) {
     ScriptHost host;
-    SampleSink sink;
-    host.AddObject("OBJsc", &sink);
+    double sum = 0;
     for (auto _ : state) {
-        for (int k = 1; k <= 100; ++k) runLast(host, ProcedureText::sequenceTerm("N^2+N+2", k));
+        const CompiledFormula formula = CompiledFormula::sequence(host, QStringLiteral("N^2+N+2"));
+        for (int k = 1; k <= 100; ++k) sum += formula.evaluate(literalValueOf(k, 15)).toNumber();
     }
-    benchmark::DoNotOptimize(sink.z);
+    benchmark::DoNotOptimize(sum);
 }
-BENCHMARK(BM_EngineSequencePreview)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CompiledSequencePreview)->Unit(benchmark::kMicrosecond);
 
 #ifdef ZETO_HAVE_MUPARSER
 
-// The two substituted expressions of a sample, as a formula evaluator would get them.
-struct SampleExpressions {
-    std::string z;
-    std::string z1;
-};
-
-std::vector<SampleExpressions> plotExpressions() {
-    std::vector<SampleExpressions> out;
-    for (float x : plotAbscissas()) {
-        const std::string text = ProcedureText::functionSample("X+1/X", x);
-        // Lines 2 and 3 of the text, after "Z=" and "Z1=".
-        std::size_t zStart = text.find("\r\nZ=") + 4;
-        std::size_t zEnd = text.find("\r\n", zStart);
-        std::size_t z1Start = zEnd + 5;
-        std::size_t z1End = text.find("\r\n", z1Start);
-        out.push_back({text.substr(zStart, zEnd - zStart), text.substr(z1Start, z1End - z1Start)});
-    }
-    return out;
-}
-
-void BM_MuparserSample(benchmark::State& state) {
-    const std::vector<SampleExpressions> samples = plotExpressions();
-    mu::Parser parser;
-    double z = 0;
-    double z1 = 0;
-    std::size_t i = 0;
-    for (auto _ : state) {
-        parser.SetExpr(samples[i].z);
-        z = parser.Eval();
-        parser.SetExpr(samples[i].z1);
-        z1 = parser.Eval();
-        benchmark::DoNotOptimize(z + z1);
-        if (++i == samples.size()) i = 0;
-    }
-    state.SetItemsProcessed(state.iterations());
-}
-BENCHMARK(BM_MuparserSample);
-
+// The same plot's arithmetic in muparser, set once with x bound as a variable.
 void BM_MuparserCustomPlot(benchmark::State& state) {
     const std::vector<float> xs = plotAbscissas();
-    mu::Parser parser;
     double sum = 0;
     for (auto _ : state) {
-        for (float x : xs) {
-            const std::string text = ProcedureText::functionSample("X+1/X", x);
-            std::size_t zStart = text.find("\r\nZ=") + 4;
-            std::size_t zEnd = text.find("\r\n", zStart);
-            std::size_t z1Start = zEnd + 5;
-            std::size_t z1End = text.find("\r\n", z1Start);
-            parser.SetExpr(text.substr(zStart, zEnd - zStart));
+        double x = 0;
+        mu::Parser parser;
+        parser.DefineVar("X", &x);
+        parser.SetExpr("X+1/X");
+        for (float at : xs) {
+            x = at;
             sum += parser.Eval();
-            parser.SetExpr(text.substr(z1Start, z1End - z1Start));
+            x = static_cast<double>(at) + 0.01;
             sum += parser.Eval();
         }
     }

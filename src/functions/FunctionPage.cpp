@@ -7,7 +7,6 @@
 #include "platform/core/NumberText.h"
 #include "platform/core/VbError.h"
 #include "script/core/CompiledFormula.h"
-#include "script/core/LiteralValue.h"
 #include "shell/PlaneAccess.h"
 #include "shell/PlotFrame.h"
 
@@ -26,9 +25,7 @@ class CompiledSource : public FormulaSource {
   public:
     CompiledSource(script::ScriptHost& engine, const QString& formula)
         : formula_(engine, formula, "fc", {"x"}) {}
-    script::Value at(std::string_view numberText) override {
-        return formula_.evaluate({script::literalValue(numberText)});
-    }
+    script::Value at(const script::Value& x) override { return formula_.evaluate(x); }
 
   private:
     script::CompiledFormula formula_;

@@ -267,7 +267,7 @@ class TermFormula {
         if (!compiled_)
             compiled_ = std::make_unique<script::CompiledFormula>(engine_, text_, "fc",
                                                                   std::vector<std::string>{"n"});
-        script::Value value = compiled_->evaluate({script::literalValue(formatNumber(k))});
+        script::Value value = compiled_->evaluate(script::literalValueOf(k, 15));
         if (value.isEmpty()) throw VbError(VbError::VariableUndefined);
         return value;
     }

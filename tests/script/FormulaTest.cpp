@@ -1,13 +1,14 @@
 #include "Evaluate.h"
 #include "RecordingObject.h"
 
+#include "platform/core/NumberText.h"
 #include "script/core/CompiledFormula.h"
 #include "script/core/LiteralValue.h"
-#include "script/core/ProcedureText.h"
 #include "script/core/ScriptHost.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,14 @@ using Names = std::vector<std::string>;
 
 QString qs(const std::string& utf8) {
     return QString::fromStdString(utf8);
+}
+
+// The formula with every letter x or X replaced by the number's text in brackets, as the plot
+// used to paste its abscissa in.
+std::string substitute(const std::string& formula, const std::string& text) {
+    std::string out;
+    for (char c : formula) out += (c == 'x' || c == 'X') ? "(" + text + ")" : std::string(1, c);
+    return out;
 }
 
 // The plot wrote a sample's text form into the formula in brackets; binding x to the literal
@@ -57,7 +66,7 @@ TEST(CompiledFormula, BindsWhatThePastedNumberTextGave) {
         const CompiledFormula compiled = CompiledFormula::function(host, qs(formula));
         for (const std::string& text : texts) {
             SCOPED_TRACE(formula + " at " + text);
-            const std::string pasted = script::ProcedureText::substitute(formula, 'x', text);
+            const std::string pasted = substitute(formula, text);
             const int expectedError = errorCode(pasted);
             try {
                 const Value bound = compiled.evaluate(literalValue(text));
@@ -75,6 +84,33 @@ TEST(CompiledFormula, BindsWhatThePastedNumberTextGave) {
         SCOPED_TRACE(bad);
         EXPECT_THROW(literalValue(bad), VbError);
     }
+}
+
+// A plot binds the literal value of a number's text form without writing the text: the same
+// value and subtype as the text gives, for the abscissas of a plot, their neighbours 0.01 on,
+// term indices and the edges of the subtypes.
+TEST(CompiledFormula, LiteralOfAValueIsTheLiteralOfItsText) {
+    std::vector<double> values{0.5,          -0.5,     32767,  32768,  -32768, 2147483647,
+                               2147483648.0, 1e-5,     1.5e-5, 1e15,   1e16,   123456.7,
+                               9999999,      99999995, -1e300, 1e-300, 0.1,    3.1415926535};
+    for (float x = -20.0f; x <= 20.0f; x = zeto::toSingle(x + 3.1415926535 / 600)) {
+        values.push_back(x);
+        values.push_back(static_cast<double>(x) + 0.01);
+    }
+    for (int k = 1; k <= 100000; k += 97) values.push_back(k);
+    for (double v : values) {
+        for (int precision : {7, 15}) {
+            if (precision == 7 && !std::isfinite(zeto::toSingle(v))) continue;
+            const std::string text =
+                precision == 7 ? zeto::formatSingle(zeto::toSingle(v)) : zeto::formatNumber(v);
+            const double bound = precision == 7 ? zeto::toSingle(v) : v;
+            const Value fromText = literalValue(text);
+            const Value fromValue = script::literalValueOf(bound, precision);
+            ASSERT_STREQ(fromValue.typeName(), fromText.typeName()) << text;
+            ASSERT_EQ(fromValue.raw(), fromText.raw()) << text;
+        }
+    }
+    EXPECT_THROW(script::literalValueOf(std::nan(""), 15), VbError);
 }
 
 // Values worked out by hand, shown as the calculator shows them.

@@ -1,7 +1,6 @@
 #include "RecordingObject.h"
 
 #include "platform/core/VbError.h"
-#include "script/core/ProcedureText.h"
 #include "script/core/ScriptHost.h"
 
 #include <gtest/gtest.h>
@@ -14,12 +13,16 @@
 namespace zeto::test {
 namespace {
 
-using script::ProcedureText;
 using script::ScriptHost;
 using Names = std::vector<std::string>;
 using namespace std::string_literals;
 
-// Adds the text, takes the last procedure's name and runs it, as every caller does.
+// "Sub <name>()" computing the expression and handing it to OBJsc.SS.
+std::string procedure(const std::string& name, const std::string& expression) {
+    return "Sub " + name + "()\r\nZ=" + expression + "\r\ncall OBJsc.SS(Z)\r\nEnd Sub";
+}
+
+// Adds the text, takes the last procedure's name and runs it.
 std::string runProtocol(ScriptHost& host, const std::string& text) {
     host.AddCode(text);
     std::string last;
@@ -46,16 +49,16 @@ class Host : public ::testing::Test {
 };
 
 TEST_F(Host, ProcedureCallingItselfRunsOutOfStack) {
-    EXPECT_EQ(errorOf(host, ProcedureText::calculator("eq")), VbError::OutOfStackSpace);
-    EXPECT_EQ(errorOf(host, ProcedureText::calculator("1:eq")), VbError::OutOfStackSpace);
-    EXPECT_EQ(errorOf(host, ProcedureText::calculator("fc()")), VbError::TypeMismatch);
+    EXPECT_EQ(errorOf(host, procedure("eq", "eq")), VbError::OutOfStackSpace);
+    EXPECT_EQ(errorOf(host, procedure("eq", "1:eq")), VbError::OutOfStackSpace);
+    EXPECT_EQ(errorOf(host, procedure("eq", "fc()")), VbError::TypeMismatch);
     EXPECT_EQ(errorOf(host, "Sub fc(): Z=1: Call fc: Call fc: End Sub"), VbError::OutOfStackSpace);
-    EXPECT_EQ(errorOf(host, ProcedureText::functionSample("1:fc", 1.0f)), VbError::OutOfStackSpace);
+    EXPECT_EQ(errorOf(host, procedure("fc", "1:fc")), VbError::OutOfStackSpace);
     // A formula may not assign to the procedure's own name either.
-    EXPECT_EQ(errorOf(host, ProcedureText::calculator("1:eq = 1")), 501);
+    EXPECT_EQ(errorOf(host, procedure("eq", "1:eq = 1")), 501);
     EXPECT_TRUE(callback.calls.empty());
     // The engine stays usable afterwards.
-    runProtocol(host, ProcedureText::calculator("1+1"));
+    runProtocol(host, procedure("eq", "1+1"));
     EXPECT_EQ(callback.calls.at(0).args.at(0).toText(), "2");
 }
 
@@ -101,22 +104,22 @@ TEST_F(Host, LocalsDoNotOutliveTheirRun) {
 TEST_F(Host, LongTextsAndOddBytes) {
     std::string sum = "1";
     while (sum.size() < 10000) sum += "+1";
-    runProtocol(host, ProcedureText::calculator(sum));
+    runProtocol(host, procedure("eq", sum));
     EXPECT_EQ(callback.calls.at(0).args.at(0).toText(), "5001");
 
     std::string junk;
     for (int i = 0; i < 10000; ++i) junk += static_cast<char>((i * 7919) % 256);
-    EXPECT_NE(errorOf(host, ProcedureText::calculator(junk)), 0);
+    EXPECT_NE(errorOf(host, procedure("eq", junk)), 0);
     EXPECT_NE(errorOf(host, std::string(10000, '(')), 0);
     EXPECT_EQ(errorOf(host, "Sub eq()\r\nZ=1\0+1\r\nEnd Sub"s), 1032);
-    EXPECT_EQ(errorOf(host, ProcedureText::calculator("1＋1")), 1032);
-    EXPECT_EQ(errorOf(host, ProcedureText::calculator("\"é\" & \"\"")), 0);
+    EXPECT_EQ(errorOf(host, procedure("eq", "1＋1")), 1032);
+    EXPECT_EQ(errorOf(host, procedure("eq", "\"é\" & \"\"")), 0);
 }
 
 TEST_F(Host, ManyRunsKeepOneProcedureOfEachName) {
     for (int i = 0; i < 100000; ++i) {
-        runProtocol(host, ProcedureText::calculator(std::to_string(i) + "+1"));
-        runProtocol(host, ProcedureText::sequenceTerm("N^2+N+2", i % 100));
+        runProtocol(host, procedure("eq", std::to_string(i) + "+1"));
+        runProtocol(host, procedure("fc", std::to_string(i % 100) + "^2"));
         if (i % 2) callback.calls.clear();
     }
     EXPECT_EQ(host.procedureCount(), 2u);
@@ -155,15 +158,15 @@ TEST_F(Host, ReplacingTheRunningProcedureFromItsCallback) {
     callback.hook = [&](const RecordingObject::Call& call) {
         if (call.method != "fcf" || nested > 0) return;
         ++nested;
-        runProtocol(host, ProcedureText::sequenceTerm("N*10", 7));
-        EXPECT_EQ(errorOf(host, ProcedureText::calculator("1/0")), VbError::DivisionByZero);
+        runProtocol(host, procedure("fc", "7*10"));
+        EXPECT_EQ(errorOf(host, procedure("eq", "1/0")), VbError::DivisionByZero);
     };
     host.AddCode(
         "Sub fc()\r\nZ=2\r\ncall OBJsc.fcf(Z,Z)\r\nZ=Z+1\r\ncall OBJsc.after(Z)\r\nEnd Sub");
     host.Run("fc");
     std::vector<std::string> methods;
     for (const auto& c : callback.calls) methods.push_back(c.method);
-    EXPECT_EQ(methods, (Names{"fcf", "sl", "after"}));
+    EXPECT_EQ(methods, (Names{"fcf", "SS", "after"}));
     EXPECT_EQ(callback.calls[1].args[0].toText(), "70");
     EXPECT_EQ(callback.calls[2].args[0].toText(), "3");
     EXPECT_EQ(host.Procedures(), (Names{"fc", "eq"}));

@@ -5,6 +5,7 @@
 #include "plane/core/PlotInputs.h"
 #include "plane/core/PlotSweep.h"
 #include "platform/core/NumberText.h"
+#include "script/core/LiteralValue.h"
 
 namespace zeto {
 
@@ -14,14 +15,17 @@ bool FormulaPlotter::plot(const FunctionKind&, const GraphPlan& plan, PlotCanvas
     // The abscissa steps in single precision, so no sample of a domain around 0 lands on 0
     // itself.
     return runSweep(Sweep(plan.start, plan.end, kStep, Sweep::Precision::Single), [&](double at) {
+        // X takes the value the abscissa's text form has, as if that text stood in its place:
+        // seven digits at x, fifteen 0.01 further on.
         const float x = toSingle(at);
-        const std::string xText = formatSingle(x);
-        const script::Value z = formula.at(xText);
-        const script::Value z1 = formula.at(formatNumber(static_cast<double>(x) + kLineStep));
+        const script::Value bound = script::literalValueOf(x, 7);
+        const script::Value z = formula.at(bound);
+        const script::Value z1 =
+            formula.at(script::literalValueOf(static_cast<double>(x) + kLineStep, 15));
         const double y = z.toNumber();
         // A value that is not a number is no sample to skip: drawing it fails.
         if (y > kPlotBound || y < -kPlotBound) return true;
-        const double drawnX = leadingNumber(xText);
+        const double drawnX = bound.toNumber();
         const BgrColor color = inputs.color();
         if (plan.lineMethod) {
             canvas.segment(toSingle(drawnX), toSingle(y), toSingle(drawnX + kLineStep),

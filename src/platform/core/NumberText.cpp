@@ -1,6 +1,7 @@
 #include "platform/core/NumberText.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -144,14 +145,20 @@ SignificantDigits significantDigits(double value, int precision) {
         decimal.digits = std::to_string(static_cast<long long>(size));
         decimal.exponent = static_cast<int>(decimal.digits.size()) - 1;
     } else {
-        // printf rounds the exact binary value in the current rounding mode, which is to
-        // nearest with ties to even.
+        // The exact binary value rounded to the nearest decimal, ties to even.
         char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, size);
+        const std::to_chars_result end = std::to_chars(
+            buffer, buffer + sizeof buffer, size, std::chars_format::scientific, precision - 1);
         const char* p = buffer;
-        for (; *p != 'e'; ++p)
+        for (; p != end.ptr && *p != 'e'; ++p)
             if (isDigit(*p)) decimal.digits += *p;
-        decimal.exponent = std::atoi(p + 1);
+        int exponent = 0;
+        if (p != end.ptr) {
+            const char* digits = p + 1;
+            if (digits != end.ptr && *digits == '+') ++digits;
+            std::from_chars(digits, end.ptr, exponent);
+        }
+        decimal.exponent = exponent;
     }
     decimal.digits.erase(decimal.digits.find_last_not_of('0') + 1);
     return decimal;

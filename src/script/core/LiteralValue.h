@@ -13,4 +13,9 @@ namespace zeto::script {
 // pasted text gave. Texts other than an optionally signed number raise InvalidNumber.
 Value literalValue(std::string_view numberText);
 
+// The same for the text form of `value` with at most `precision` significant digits (7 for a
+// single-precision abscissa, 15 for a double), without writing the text: a plot binds two
+// such values at every sample. Raises InvalidNumber for a value that is not finite.
+Value literalValueOf(double value, int precision);
+
 }  // namespace zeto::script
