@@ -220,6 +220,10 @@ void CoordinateWindow::markLine(double x1, double y1, double x2, double y2) {
     emit recordChanged();
 }
 
+std::vector<Primitive> CoordinateWindow::overlay() const {
+    return {};
+}
+
 void CoordinateWindow::repaintFromRecord() {
     std::vector<const std::vector<Primitive>*> layers = record_.visibleLayers();
     layers.insert(layers.begin(), &axes_);

@@ -47,6 +47,9 @@ class CoordinateWindow : public PlaneWindow {
 
     // Paints the plane again from the record, without erasing anything.
     void repaintFromRecord();
+    // What the window shows over the record and never keeps in it (the marks of a graph's
+    // special points), in plane units; a picture made of what the screen shows paints it last.
+    std::vector<Primitive> overlay() const;
 
     // Sets the client area (the surface fills it exactly) and draws the plane afresh.
     void resizePlane(QSize twips);
