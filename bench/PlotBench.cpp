@@ -9,6 +9,7 @@
 #include "BenchPlatform.h"
 #include "app/MainWindow.h"
 #include "plane/CoordinateWindow.h"
+#include "plane/PlaneTools.h"
 #include "plane/SettingsWindow.h"
 #include "platform/AppFont.h"
 #include "platform/DrawingSurface.h"
@@ -20,11 +21,14 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QToolButton>
 
 #include <algorithm>
 #include <cmath>
@@ -252,6 +256,79 @@ void BM_EllipseFinestPointsBare(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_EllipseFinestPointsBare)->Unit(benchmark::kMillisecond);
+
+// One step of a slider: from the value typed into the first slider's field to the plane
+// painted again on the screen, for a graph drawn by the line method on a shown window.
+void sliderSteps(benchmark::State& state, const QString& kind, const QString& formula,
+                 const QString& first, int axisLength) {
+    Program& p = program();
+    p.lineMethod();
+    p.axisLength(axisLength);
+    p.clearPlane();
+    p.selectKind(kind);
+    const auto field = [&](const char* name) {
+        return p.window().findChild<QLineEdit*>(QLatin1String(name));
+    };
+    field("zy1")->setText(QString::number(-axisLength));
+    field("zy2")->setText(QString::number(axisLength));
+    field("zdyjxs")->setText(formula);
+    field("XS1")->setText(first);
+    field("XS2")->setText(QStringLiteral("1"));
+    field("XS3")->setText(QStringLiteral("1"));
+    p.plot();
+    zeto::CoordinateWindow& plane = p.window().coordinateWindow();
+    plane.show();
+    if (!plane.panelShown()) plane.findChild<QToolButton*>(QStringLiteral("Cmdlist"))->click();
+    plane.findChild<QListWidget*>(QStringLiteral("lstgraphs"))->setCurrentRow(0);
+    auto* value = plane.findChild<QDoubleSpinBox*>(QStringLiteral("sldv1"));
+    QCoreApplication::processEvents();
+    int step = 0;
+    for (auto _ : state) {
+        value->setValue(value->minimum() + 1 + (step++ % 40) * 0.1);
+        plane.repaint();
+    }
+    plane.findChild<QToolButton*>(QStringLiteral("Cmdlist"))->click();
+    plane.hide();
+    p.clearPlane();
+    field("zy1")->setText(QStringLiteral("-5"));
+    field("zy2")->setText(QStringLiteral("5"));
+    p.axisLength(10);
+}
+
+void BM_SliderStepQuadraticLines(benchmark::State& state) {
+    sliderSteps(state, QStringLiteral("二次函数"), QString(), QStringLiteral("1"), 10);
+}
+BENCHMARK(BM_SliderStepQuadraticLines)->Unit(benchmark::kMillisecond);
+
+void BM_SliderStepFormulaWithALetter(benchmark::State& state) {
+    sliderSteps(state, QStringLiteral("自定义函数"), QStringLiteral("X+1/X+A"), QString(), 10);
+}
+BENCHMARK(BM_SliderStepFormulaWithALetter)->Unit(benchmark::kMillisecond);
+
+void BM_SliderStepSineSl20(benchmark::State& state) {
+    sliderSteps(state, QStringLiteral("正弦函数"), QString(), QStringLiteral("1"), 20);
+}
+BENCHMARK(BM_SliderStepSineSl20)->Unit(benchmark::kMillisecond);
+
+// One pointer move over a plane with a graph to trace, the read-out and marker painted.
+void BM_PointerMoveWithTrace(benchmark::State& state) {
+    Program& p = program();
+    p.lineMethod();
+    p.selectKind(QStringLiteral("二次函数"));
+    p.plot();
+    zeto::CoordinateWindow& plane = p.window().coordinateWindow();
+    plane.show();
+    zeto::PlaneTools& tools = *plane.findChild<zeto::PlaneTools*>();
+    int step = 0;
+    for (auto _ : state) {
+        const double x = -2 + (step++ % 400) * 0.01;
+        tools.pointerMoved(0, x, x * x + x + 1.05);
+        QCoreApplication::processEvents();
+    }
+    plane.hide();
+    p.clearPlane();
+}
+BENCHMARK(BM_PointerMoveWithTrace)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

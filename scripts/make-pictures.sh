@@ -53,6 +53,9 @@ icon export.png '#1f9d55' -fill white -draw 'rectangle 6,4 25,17' -fill '#1f9d55
 icon text.png '#c2462e' -fill white -font "$BOLD" -pointsize 24 -gravity center -annotate +0+0 'A'
 icon line.png '#d9822b' -stroke white -strokewidth 2 -draw 'line 8,24 24,8' -stroke none \
      -fill white -draw 'rectangle 5,21 10,26' -draw 'rectangle 22,6 27,11'
+icon list.png '#3b6fb6' -fill '#ffe14d' -draw 'rectangle 6,7 9,10' -draw 'rectangle 6,15 9,18' \
+     -draw 'rectangle 6,23 9,26' -fill white -draw 'rectangle 12,8 26,9' -draw 'rectangle 12,16 26,17' \
+     -draw 'rectangle 12,24 26,25'
 $C -size 500x2 gradient:'#1d4e89-#4f9bd9' PNG:strip.png
 $C -size 120x20 xc:none -font "$REG" -pointsize 12 -fill '#1d4e89' -gravity east -annotate +2+0 'ZETO V1.2' PNG:mark.png
 

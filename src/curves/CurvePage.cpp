@@ -1,6 +1,7 @@
 #include "curves/CurvePage.h"
 
 #include "curves/core/CurveKind.h"
+#include "plane/core/RecordedInputs.h"
 #include "platform/ColorSwatch.h"
 #include "platform/Twips.h"
 #include "shell/PlaneAccess.h"
@@ -123,9 +124,15 @@ void CurvePage::plotClicked() {
     description.directrices = plan.directrices;
 
     const CurveKind& kind = *kind_;
+    for (int k = 0; k < 3; ++k)
+        if (kind.shows(k)) description.coefficientNames.push_back(kind.fieldCaptions[k]);
+    description.redraw = [&kind, plan](const PlotDescription& d, PlotCanvas& canvas) {
+        RecordedInputs inputs(d);
+        kind.plot(kind, plan, canvas, inputs);
+    };
     PlotFrame::run(
         *this, {{coefficientFields_[0], coefficientFields_[1], coefficientFields_[2]}, curveColor_},
-        description, [&](PlotCanvas& canvas, PlotInputs& inputs) {
+        description, [&](PlotRecording& canvas, PlotInputs& inputs) {
             return kind.plot(kind, plan, canvas, inputs);
         });
 }

@@ -2,11 +2,13 @@
 
 #include "functions/core/FormulaSource.h"
 #include "functions/core/FunctionKind.h"
+#include "plane/core/RecordedInputs.h"
 #include "platform/ColorSwatch.h"
 #include "platform/Twips.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/VbError.h"
 #include "script/core/CompiledFormula.h"
+#include "script/core/ScriptHost.h"
 #include "shell/PlaneAccess.h"
 #include "shell/PlotFrame.h"
 
@@ -26,10 +28,43 @@ class CompiledSource : public FormulaSource {
     CompiledSource(script::ScriptHost& engine, const QString& formula)
         : formula_(engine, formula, "fc", {"x"}) {}
     script::Value at(const script::Value& x) override { return formula_.evaluate(x); }
+    const script::CompiledFormula& compiled() const { return formula_; }
 
   private:
     script::CompiledFormula formula_;
 };
+
+// The formula with its one-letter names bound as well, at the values of a plot's coefficients:
+// what the plot is drawn again and analysed with when a slider moves a letter.
+class LetterSource : public FormulaSource {
+  public:
+    LetterSource(const script::CompiledFormula& formula, const std::array<double, 3>& letters)
+        : formula_(formula), count_(formula.variables().size()) {
+        for (std::size_t k = 1; k < count_; ++k) values_[k] = script::Value::number(letters[k - 1]);
+    }
+    script::Value at(const script::Value& x) override {
+        values_[0] = x;
+        return formula_.evaluate(values_.data(), count_);
+    }
+
+  private:
+    const script::CompiledFormula& formula_;
+    std::size_t count_;
+    std::array<script::Value, 4> values_;
+};
+
+// Most letters a plot offers sliders for.
+constexpr std::size_t kMostLetters = 3;
+
+}  // namespace
+
+// The letter version of the formula, compiled once the plot has compiled its own; shared by
+// the plot's description, which outlives the page's run.
+struct LetterFormula {
+    std::unique_ptr<script::CompiledFormula> compiled;
+};
+
+namespace {
 
 const QString kFormulaFailure = QStringLiteral("自定义画图出错，请严格按照计算机数学符号规范书写!");
 
@@ -179,9 +214,23 @@ void FunctionPage::plotClicked() {
     if (kind_->formula) return plotFormula(description, plan);
 
     const FunctionKind& kind = *kind_;
+    for (int k = 0; k < 3; ++k)
+        if (kind.shows(k)) description.coefficientNames.push_back(kind.fieldCaptions[k]);
+    description.redraw = [&kind](const PlotDescription& d, PlotCanvas& canvas) {
+        if (!kind.refusal(d.coefficients[0], d.start).isEmpty())
+            throw VbError(VbError::InvalidProcedureCall);
+        GraphPlan again;
+        again.start = d.start;
+        again.end = d.end;
+        again.lineMethod = d.lineMethod;
+        again.pointStep = d.pointStep;
+        again.labelled = d.labelled;
+        RecordedInputs inputs(d);
+        kind.plot(kind, again, canvas, inputs);
+    };
     PlotFrame::run(
         *this, {{coefficientFields_[0], coefficientFields_[1], coefficientFields_[2]}, graphColor_},
-        description, [&](PlotCanvas& canvas, PlotInputs& inputs) {
+        description, [&](PlotRecording& canvas, PlotInputs& inputs) {
             return kind.plot(kind, plan, canvas, inputs);
         });
 }
@@ -191,15 +240,59 @@ void FunctionPage::plotFormula(const PlotDescription& base, const GraphPlan& bas
     description.formula = formulaField_->text();
     GraphPlan plan = basePlan;
     const FunctionKind& kind = *kind_;
+    // The letters get their values when the plot has compiled the formula: the description's
+    // evaluations read them from here.
+    auto letters = std::make_shared<LetterFormula>();
+    description.value = [letters](double x, const std::array<double, 3>& c) {
+        if (!letters->compiled) throw VbError(VbError::InvalidProcedureCall);
+        LetterSource source(*letters->compiled, c);
+        return source.at(script::Value::number(x)).toNumber();
+    };
+    description.redraw = [letters, &kind](const PlotDescription& d, PlotCanvas& canvas) {
+        if (!letters->compiled) throw VbError(VbError::InvalidProcedureCall);
+        LetterSource source(*letters->compiled, d.coefficients);
+        GraphPlan again;
+        again.start = d.start;
+        again.end = d.end;
+        again.lineMethod = d.lineMethod;
+        again.formula = &source;
+        RecordedInputs inputs(d);
+        kind.plot(kind, again, canvas, inputs);
+    };
     PlotFrame::run(
         *this, {{coefficientFields_[0], coefficientFields_[1], coefficientFields_[2]}, graphColor_},
         description,
-        [&](PlotCanvas& canvas, PlotInputs& inputs) {
+        [&](PlotRecording& canvas, PlotInputs& inputs) {
             CompiledSource formula(engine(), description.formula);
             plan.formula = &formula;
-            return kind.plot(kind, plan, canvas, inputs);
+            if (!kind.plot(kind, plan, canvas, inputs)) return false;
+            bindLetters(formula.compiled(), *letters, canvas);
+            return true;
         },
         [this](const VbError& error) { return reportFormulaFailure(error); });
+}
+
+void FunctionPage::bindLetters(const script::CompiledFormula& plotted, LetterFormula& letters,
+                               PlotRecording& plot) {
+    std::vector<std::string> variables{"x"};
+    PlotDescription& description = plot.description();
+    for (const std::string& letter : plotted.oneLetterNames()) {
+        if (variables.size() > kMostLetters) break;
+        variables.push_back(letter);
+        const std::size_t k = variables.size() - 2;
+        // A letter starts at the value it had when the graph was drawn: 0 when nothing set it.
+        const script::Value now = engine().variable(letter);
+        double value = 0;
+        try {
+            value = now.toNumber();
+        } catch (const VbError&) {
+        }
+        description.coefficients[k] = value;
+        description.coefficientTexts[k] = numberText(value);
+        description.coefficientNames.push_back(QString::fromStdString(letter).toUpper());
+    }
+    letters.compiled =
+        std::make_unique<script::CompiledFormula>(engine(), description.formula, "fc", variables);
 }
 
 bool FunctionPage::reportFormulaFailure(const VbError& error) {

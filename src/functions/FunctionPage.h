@@ -11,6 +11,11 @@ class QLineEdit;
 namespace zeto {
 
 class ColorSwatch;
+class PlotRecording;
+struct LetterFormula;
+namespace script {
+class CompiledFormula;
+}
 class VbError;
 struct FunctionKind;
 struct GraphPlan;
@@ -38,6 +43,10 @@ class FunctionPage : public TabPage {
     // The user's formula, compiled once for the plot.
     void plotFormula(const PlotDescription& description, const GraphPlan& plan);
     bool reportFormulaFailure(const VbError& error);
+    // Compiles the plotted formula once more with its one-letter names bound too, and offers
+    // them as the plot's coefficients.
+    void bindLetters(const script::CompiledFormula& plotted, LetterFormula& letters,
+                     PlotRecording& plot);
 
     const FunctionKind* kind_ = nullptr;
     QComboBox* kindList_;

@@ -1,10 +1,16 @@
 #include "plane/CoordinateWindow.h"
 
+#include "plane/GraphPanel.h"
 #include "plane/PlaneTools.h"
+#include "plane/SliderBox.h"
+#include "plane/core/RecordedGraph.h"
 #include "platform/DrawingSurface.h"
 #include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
 #include "platform/core/NumberText.h"
+#include "platform/core/VbError.h"
+
+#include <QHideEvent>
 
 #include <cmath>
 
@@ -13,6 +19,13 @@ namespace zeto {
 namespace {
 
 constexpr BgrColor kBlack = 0x000000;
+// Width of the panel of graphs beside the plane.
+constexpr int kPanelPixels = 300;
+// How near, in pixels, the pointer must come to a graph to trace it, or to a mark to read it.
+constexpr double kReach = 6;
+// Marked points are filled circles this wide; the traced point a smaller one.
+constexpr int kMarkWidth = 7;
+constexpr int kTraceWidth = 5;
 
 // The surface keeps its pieces in `target` for as long as this lives.
 class SinkScope {
@@ -77,6 +90,27 @@ class CoordinateWindow::Recording : public PlotRecording {
     PlaneRecord::Id id_;
 };
 
+// Draws a plot again onto the surface, which keeps the pieces wherever the caller asked.
+class CoordinateWindow::Redrawing : public PlotCanvas {
+  public:
+    explicit Redrawing(CoordinateWindow& window) : window_(window) {}
+
+    void segment(double x1, double y1, double x2, double y2, BgrColor color) override {
+        window_.surface_->line(x1, y1, x2, y2, color);
+    }
+    void dot(double x, double y, BgrColor color) override { window_.surface_->pset(x, y, color); }
+    void label(double x, double y, const QString& text, BgrColor color) override {
+        window_.printText(x, y, text, color);
+    }
+    void circle(double cx, double cy, double r, BgrColor color) override {
+        window_.surface_->circle(cx, cy, r, color);
+    }
+    void setPenWidth(int pixels) override { window_.surface_->setDrawWidth(pixels); }
+
+  private:
+    CoordinateWindow& window_;
+};
+
 CoordinateWindow::CoordinateWindow(PlaneHost& host, PlaneSettingsModel& settings, QWidget* parent)
     : PlaneWindow(host, parent), settings_(settings), surface_(new DrawingSurface(this)) {
     setObjectName(QStringLiteral("Form3"));
@@ -92,7 +126,14 @@ CoordinateWindow::CoordinateWindow(PlaneHost& host, PlaneSettingsModel& settings
     drawAxes();
 
     tools_ = new PlaneTools(host, *this);
+    panel_ = new GraphPanel(*this, this);
+    panel_->hide();
     connect(&settings_, &PlaneSettingsModel::changed, this, &CoordinateWindow::settingsChanged);
+    connect(this, &CoordinateWindow::recordChanged, this, [this] {
+        traceGraphsStale_ = true;
+        panel_->recordChanged();
+    });
+    connect(panel_, &GraphPanel::marksChanged, this, &CoordinateWindow::updateOverlay);
 }
 
 CoordinateWindow::~CoordinateWindow() = default;
@@ -120,11 +161,35 @@ void CoordinateWindow::settingsChanged(const PlaneSettings& previous,
 }
 
 void CoordinateWindow::fitSurface(int widthPixels, int heightPixels) {
-    // The window is only resized through the size options, never by its frame: the plane
-    // is drawn for one surface size and is not redrawn on a drag.
-    setFixedSize(widthPixels, heightPixels);
     surface_->setGeometry(0, 0, widthPixels, heightPixels);
     surface_->fitImageToWidget();
+    fitWindow();
+}
+
+void CoordinateWindow::fitWindow() {
+    // The window is only resized through the size options and the panel, never by its frame:
+    // the plane is drawn for one surface size and is not redrawn on a drag.
+    const QRect plane = surface_->geometry();
+    const bool panel = panel_ && !panel_->isHidden();
+    if (panel) panel_->setGeometry(plane.right() + 1, 0, kPanelPixels, plane.height());
+    setFixedSize(plane.width() + (panel ? kPanelPixels : 0), plane.height());
+}
+
+void CoordinateWindow::togglePanel() {
+    panel_->setVisible(panel_->isHidden());
+    if (panel_->isHidden()) panel_->sliders().stop();
+    fitWindow();
+    updateOverlay();
+}
+
+bool CoordinateWindow::panelShown() const {
+    return !panel_->isHidden();
+}
+
+void CoordinateWindow::hideEvent(QHideEvent* event) {
+    // A sweep of a slider ends with the window it moves a graph on.
+    panel_->sliders().stop();
+    PlaneWindow::hideEvent(event);
 }
 
 void CoordinateWindow::resizePlane(QSize twips) {
@@ -221,7 +286,139 @@ void CoordinateWindow::markLine(double x1, double y1, double x2, double y2) {
 }
 
 std::vector<Primitive> CoordinateWindow::overlay() const {
-    return {};
+    return surface_->overlay();
+}
+
+void CoordinateWindow::updateOverlay() {
+    std::vector<Primitive> pieces;
+    if (panelShown()) {
+        const std::optional<PlaneRecord::Id> id = panel_->selected();
+        const PlaneRecord::Entry* plot = id ? record_.find(*id) : nullptr;
+        const BgrColor colour = plot && plot->plot ? plot->plot->color : kBlack;
+        for (const MarkedPoint& mark : panel_->shownMarks()) {
+            pieces.push_back(Primitive::dot(mark.at.x(), mark.at.y(), colour, kMarkWidth));
+            // The label stands just right of and above the point.
+            const double unit = 1 / std::fabs(surface_->toPixelTransform().m11());
+            if (!mark.label.isEmpty())
+                pieces.push_back(Primitive::label(mark.at.x() + 5 * unit, mark.at.y() + 18 * unit,
+                                                  mark.label, colour));
+        }
+    }
+    if (traced_) pieces.push_back(Primitive::dot(traced_->x(), traced_->y(), kBlack, kTraceWidth));
+    surface_->setOverlay(std::move(pieces));
+}
+
+void CoordinateWindow::setPlotVisible(PlaneRecord::Id id, bool visible) {
+    PlaneRecord::Entry* entry = record_.find(id);
+    if (!entry || entry->visible == visible) return;
+    entry->visible = visible;
+    repaintFromRecord();
+    traceGraphsStale_ = true;
+    panel_->graphsChanged();
+}
+
+void CoordinateWindow::removePlot(PlaneRecord::Id id) {
+    if (!record_.find(id)) return;
+    record_.remove(id);
+    repaintFromRecord();
+    emit recordChanged();
+}
+
+bool CoordinateWindow::hasNoGraph(PlaneRecord::Id id) const {
+    const PlaneRecord::Entry* entry = record_.find(id);
+    return entry && entry->graphless;
+}
+
+void CoordinateWindow::redrawPlot(PlaneRecord::Id id, const std::array<double, 3>& values) {
+    PlaneRecord::Entry* entry = record_.find(id);
+    if (!entry || !entry->plot || !entry->plot->redraw) return;
+    PlotDescription& d = *entry->plot;
+    for (std::size_t k = 0; k < d.coefficientNames.size() && k < values.size(); ++k) {
+        d.coefficients[k] = values[k];
+        d.coefficientTexts[k] = numberText(values[k]);
+    }
+    // Drawn again into a picture of its own, then the plane painted again from the record: the
+    // surface's state is left as the other drawings left it.
+    DrawingSurface& surface = *surface_;
+    const int width = surface.drawWidth();
+    const BgrColor drawing = surface.foreColor();
+    const double x = surface.currentX(), y = surface.currentY();
+    std::vector<Primitive> pieces;
+    {
+        const SinkScope keep(surface, &pieces);
+        surface.setPaintingImage(false);
+        surface.setDrawWidth(d.penWidth);
+        Redrawing canvas(*this);
+        try {
+            d.redraw(d, canvas);
+            entry->graphless = false;
+        } catch (const VbError&) {
+            pieces.clear();
+            entry->graphless = true;
+        }
+        surface.setPaintingImage(true);
+    }
+    surface.setDrawWidth(width);
+    surface.setForeColor(drawing);
+    surface.setCurrentPoint(x, y);
+    entry->pieces = std::move(pieces);
+    traceGraphsStale_ = true;
+    repaintFromRecord();
+}
+
+std::optional<QPointF> CoordinateWindow::traceAt(double x, double y) {
+    if (traceGraphsStale_) {
+        traceGraphs_.clear();
+        for (const PlaneRecord::Entry& entry : record_.entries()) {
+            if (!entry.plot || !entry.visible || entry.graphless) continue;
+            if (!isFunctionGraph(entry.plot->kind)) continue;
+            GraphSpec graph = recordedGraph(entry);
+            if (graph.f) traceGraphs_.push_back({graph.from, graph.to, std::move(graph.f)});
+        }
+        traceGraphsStale_ = false;
+    }
+    const QTransform& toPixel = surface_->toPixelTransform();
+    const double pointerRow = toPixel.map(QPointF(x, y)).y();
+    std::optional<QPointF> nearest;
+    double distance = kReach;
+    for (const TraceGraph& graph : traceGraphs_) {
+        if (x < graph.from || x > graph.to) continue;
+        double value = 0;
+        try {
+            value = graph.f(x);
+        } catch (const VbError&) {
+            continue;
+        }
+        const double d = std::fabs(toPixel.map(QPointF(x, value)).y() - pointerRow);
+        if (d <= distance) {
+            distance = d;
+            nearest = QPointF(x, value);
+        }
+    }
+    return nearest;
+}
+
+void CoordinateWindow::showTrace(const std::optional<QPointF>& at) {
+    if (at == traced_) return;
+    traced_ = at;
+    updateOverlay();
+}
+
+std::optional<QString> CoordinateWindow::markNear(double x, double y) const {
+    if (!panelShown()) return std::nullopt;
+    const QTransform& toPixel = surface_->toPixelTransform();
+    const QPointF pointer = toPixel.map(QPointF(x, y));
+    std::optional<QString> text;
+    double distance = kReach;
+    for (const MarkedPoint& mark : panel_->shownMarks()) {
+        const QPointF at = toPixel.map(mark.at);
+        const double d = std::hypot(at.x() - pointer.x(), at.y() - pointer.y());
+        if (d <= distance) {
+            distance = d;
+            text = mark.text;
+        }
+    }
+    return text;
 }
 
 void CoordinateWindow::repaintFromRecord() {

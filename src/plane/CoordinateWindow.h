@@ -5,11 +5,16 @@
 #include "plane/core/PlaneSettingsModel.h"
 #include "plane/core/PlotCanvas.h"
 
+#include <QPointF>
+
+#include <functional>
 #include <memory>
+#include <optional>
 
 namespace zeto {
 
 class DrawingSurface;
+class GraphPanel;
 class PlaneTools;
 
 // The coordinate window "ZETO-坐标": one drawing surface `Picture1` addressed in plane
@@ -54,13 +59,46 @@ class CoordinateWindow : public PlaneWindow {
     // Sets the client area (the surface fills it exactly) and draws the plane afresh.
     void resizePlane(QSize twips);
 
+    // The panel of graphs beside the plane; the window grows by its width, the plane stays.
+    GraphPanel& graphPanel() { return *panel_; }
+    void togglePanel();
+    bool panelShown() const;
+
+    // A plot shown or hidden, or removed, and the plane painted again without it.
+    void setPlotVisible(PlaneRecord::Id id, bool visible);
+    void removePlot(PlaneRecord::Id id);
+    // Draws a plot again with other values of its named coefficients, in place; where they
+    // give no graph it draws nothing.
+    void redrawPlot(PlaneRecord::Id id, const std::array<double, 3>& values);
+    bool hasNoGraph(PlaneRecord::Id id) const;
+
+    // The point of a visible function graph at the pointer's x, where the graph passes within
+    // a few pixels of the pointer; the nearest one.
+    std::optional<QPointF> traceAt(double x, double y);
+    // Shows the small marker of the traced point, or none.
+    void showTrace(const std::optional<QPointF>& at);
+    // The text form of a marked special point within a few pixels of (x, y).
+    std::optional<QString> markNear(double x, double y) const;
+
   signals:
     // A plot or a mark entered or left the record, or the record was emptied.
     void recordChanged();
 
+  protected:
+    void hideEvent(QHideEvent* event) override;
+
   private:
     class Recording;
+    class Redrawing;
+    struct TraceGraph {
+        double from;
+        double to;
+        std::function<double(double)> f;
+    };
 
+    // The pieces over the plane: the marked special points and the traced point.
+    void updateOverlay();
+    void fitWindow();
     void settingsChanged(const PlaneSettings& previous, PlaneSettingsModel::Effect effect);
     void fitSurface(int widthPixels, int heightPixels);
     // Runs `draw` with the surface's pieces going to the record's entry `id`.
@@ -74,6 +112,11 @@ class CoordinateWindow : public PlaneWindow {
     std::vector<Primitive> axes_;
     std::vector<Primitive> pending_;
     PlaneTools* tools_ = nullptr;
+    GraphPanel* panel_ = nullptr;
+    std::optional<QPointF> traced_;
+    // The visible function graphs as the trace reads them; built again after a change.
+    std::vector<TraceGraph> traceGraphs_;
+    bool traceGraphsStale_ = true;
 };
 
 }  // namespace zeto

@@ -53,6 +53,8 @@ void PlaneTools::buildStrip() {
     connect(exportButton_, &QToolButton::clicked, this, &PlaneTools::exportPicture);
     connect(textTool_, &QToolButton::clicked, this, &PlaneTools::chooseTextTool);
     connect(lineTool_, &QToolButton::clicked, this, &PlaneTools::chooseLineTool);
+    panelButton_ = addToolButton("Cmdlist", QStringLiteral("图像与特殊点"), "list.png", 1245, 75);
+    connect(panelButton_, &QToolButton::clicked, &window_, &CoordinateWindow::togglePanel);
 
     readout_ = new QLabel(&window_);
     readout_->setObjectName(QStringLiteral("location"));
@@ -102,8 +104,12 @@ void PlaneTools::deselect(QToolButton* tool) {
 void PlaneTools::pointerMoved(int, double xPlane, double yPlane) {
     const float x = toSingle(xPlane);
     const float y = toSingle(yPlane);
-    readout_->setText(QLatin1Char('(') + cutToHundredths(x) + QLatin1Char(',') +
-                      cutToHundredths(y) + QLatin1Char(')'));
+    // Near a function's graph the read-out follows the graph at the pointer's x.
+    const std::optional<QPointF> traced = window_.traceAt(x, y);
+    window_.showTrace(traced);
+    const QPointF shown = traced ? *traced : QPointF(x, y);
+    readout_->setText(QLatin1Char('(') + cutToHundredths(toSingle(shown.x())) + QLatin1Char(',') +
+                      cutToHundredths(toSingle(shown.y())) + QLatin1Char(')'));
     if (lineTool_->isChecked()) {
         bandTo_ = QPointF(x, y);
         placeRubberBand();
@@ -115,6 +121,10 @@ void PlaneTools::pointerMoved(int, double xPlane, double yPlane) {
 void PlaneTools::pointerPressed(int button, double xPlane, double yPlane) {
     const float x = toSingle(xPlane);
     const float y = toSingle(yPlane);
+    // A marked special point tells its exact coordinates.
+    if (!textTool_->isChecked() && !lineTool_->isChecked() && button == kLeftButton) {
+        if (const std::optional<QString> mark = window_.markNear(x, y)) readout_->setText(*mark);
+    }
     // The tests run one after another, each reading the tools as the previous one left them.
     if (!textTool_->isChecked() && button == kRightButton) {
         window_.markDot(x, y, host_.pointColor());

@@ -50,6 +50,7 @@ class PlaneTools : public QObject {
     QToolButton* exportButton_ = nullptr;
     QToolButton* textTool_ = nullptr;
     QToolButton* lineTool_ = nullptr;
+    QToolButton* panelButton_ = nullptr;
     QLabel* readout_ = nullptr;
     LineShape* rubberBand_ = nullptr;
     // The rubber band's ends in plane units: the first point it holds, and the pointer.

@@ -120,7 +120,7 @@ void DrawingSurface::changeEvent(QEvent* event) {
 
 void DrawingSurface::commit(const Primitive& piece) {
     if (sink_) sink_->push_back(piece);
-    if (image_.isNull()) return;
+    if (image_.isNull() || !paintingImage_) return;
     const PrimitivePainter& painter = this->painter();
     QRect area;
     {
@@ -220,11 +220,34 @@ void DrawingSurface::showChanges() {
     changed_ = QRect();
 }
 
+void DrawingSurface::setOverlay(std::vector<Primitive> pieces) {
+    if (pieces.empty() && overlay_.empty()) return;
+    overlay_ = std::move(pieces);
+    // What the old pieces covered and what the new ones cover, measured on a scratch image.
+    QRect area = overlayArea_;
+    overlayArea_ = QRect();
+    if (!overlay_.empty() && !image_.isNull()) {
+        QImage scratch(1, 1, QImage::Format_RGB32);
+        QPainter p(&scratch);
+        const PrimitivePainter& painter = this->painter();
+        painter.prepare(p);
+        p.setClipRect(QRect(0, 0, 0, 0));
+        for (const Primitive& piece : overlay_) overlayArea_ |= painter.paint(p, piece);
+    }
+    area |= overlayArea_;
+    if (!area.isEmpty()) markChanged(area);
+}
+
 void DrawingSurface::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect dirty = event->rect();
     if (!image_.rect().contains(dirty)) p.fillRect(dirty, colorFromBgr(backColor_));
     p.drawImage(dirty.intersected(image_.rect()), image_, dirty.intersected(image_.rect()));
+    if (overlay_.empty() || !dirty.intersects(overlayArea_)) return;
+    const PrimitivePainter& painter = this->painter();
+    painter.prepare(p);
+    p.setClipRect(dirty);
+    for (const Primitive& piece : overlay_) painter.paint(p, piece);
 }
 
 void DrawingSurface::mousePressEvent(QMouseEvent* event) {

@@ -56,6 +56,13 @@ class DrawingSurface : public QWidget {
     // Where the pieces drawn from now on are kept; null keeps none.
     void setSink(std::vector<Primitive>* sink) { sink_ = sink; }
     std::vector<Primitive>* sink() const { return sink_; }
+    // Whether the pieces drawn from now on reach the image, or only the sink (a picture made
+    // for painting all at once afterwards).
+    void setPaintingImage(bool painting) { paintingImage_ = painting; }
+
+    // Pieces shown over the image and never painted into it; the last call replaces them.
+    void setOverlay(std::vector<Primitive> pieces);
+    const std::vector<Primitive>& overlay() const { return overlay_; }
 
     // Segments have round caps; each moves the current point to its end.
     void line(double x1, double y1, double x2, double y2, BgrColor color);
@@ -113,6 +120,9 @@ class DrawingSurface : public QWidget {
     QTransform toPixel_;
     QTransform toUser_;
     std::vector<Primitive>* sink_ = nullptr;
+    bool paintingImage_ = true;
+    std::vector<Primitive> overlay_;
+    QRect overlayArea_;
     BgrColor backColor_ = 0xFFFFFF;
     BgrColor foreColor_ = 0;
     int drawWidth_ = 1;

@@ -24,7 +24,7 @@ bool PlotFrame::busy(TabPage& page) {
 }
 
 void PlotFrame::run(TabPage& page, const PlotFields& fields, const PlotDescription& description,
-                    const std::function<bool(PlotCanvas&, PlotInputs&)>& draw,
+                    const std::function<bool(PlotRecording&, PlotInputs&)>& draw,
                     const FailureReport& failure) {
     {
         BusyScope task(page.host(), owner(page), QStringLiteral("作图中,请稍等..."),

@@ -40,7 +40,7 @@ class PlotFrame {
     // another plot runs; stops at once, touching nothing, when the program closes. `draw`
     // returns false when a yield told it to stop.
     static void run(TabPage& page, const PlotFields& fields, const PlotDescription& description,
-                    const std::function<bool(PlotCanvas&, PlotInputs&)>& draw,
+                    const std::function<bool(PlotRecording&, PlotInputs&)>& draw,
                     const FailureReport& failure = {});
 };
 

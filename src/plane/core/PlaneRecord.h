@@ -22,6 +22,8 @@ class PlaneRecord {
         std::optional<PlotDescription> plot;
         std::vector<Primitive> pieces;
         bool visible = true;
+        // Drawn again with coefficients that give no graph: it draws nothing.
+        bool graphless = false;
     };
 
     void clear() { entries_.clear(); }

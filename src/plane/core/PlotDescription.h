@@ -6,8 +6,12 @@
 #include <QString>
 
 #include <array>
+#include <functional>
+#include <vector>
 
 namespace zeto {
+
+class PlotCanvas;
 
 // What one plot on the plane was drawn from: enough to tell what it shows, to analyse it and
 // to draw it again with other coefficients.
@@ -28,6 +32,18 @@ struct PlotDescription {
     int penWidth = 2;
     bool labelled = false;
     bool directrices = false;
+
+    // The coefficients' names as the page shows them ("A=", "w=", "P="); for the user's formula
+    // its one-letter names other than X ("A", "B"), whose values the coefficients then hold.
+    std::vector<QString> coefficientNames;
+    // y at x of the user's formula, with its one-letter names at the coefficients' values;
+    // raises VbError where it has no value. Empty for the other kinds, whose formula the kind
+    // itself gives.
+    std::function<double(double x, const std::array<double, 3>& c)> value;
+    // Draws the plot again from a description like this one (other coefficients, the same
+    // kind, domain, method, colour and pen width) onto `canvas`, at once, without yielding.
+    // Raises VbError where the coefficients give no graph.
+    std::function<void(const PlotDescription& description, PlotCanvas& canvas)> redraw;
 };
 
 }  // namespace zeto
