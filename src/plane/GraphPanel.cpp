@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -22,6 +23,8 @@ namespace zeto {
 namespace {
 
 constexpr int kIdRole = Qt::UserRole;
+// Below this height the panel's content scrolls rather than squeezes.
+constexpr int kContentHeight = 520;
 const QString kNoGraph = QStringLiteral("此参数下无图像");
 
 QIcon colourIcon(BgrColor colour) {
@@ -38,17 +41,29 @@ QIcon colourIcon(BgrColor colour) {
 GraphPanel::GraphPanel(CoordinateWindow& window, QWidget* parent)
     : QWidget(parent), window_(window) {
     setObjectName(QStringLiteral("graphpanel"));
-    list_ = new QListWidget(this);
+    // The panel is as tall as the plane; on the small plane its content scrolls.
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* content = new QWidget(scroll);
+    content->setMinimumHeight(kContentHeight);
+    scroll->setWidget(content);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+
+    list_ = new QListWidget(content);
     list_->setObjectName(QStringLiteral("lstgraphs"));
     list_->installEventFilter(this);
-    marksShown_ = new QCheckBox(QStringLiteral("标出特殊点"), this);
+    marksShown_ = new QCheckBox(QStringLiteral("标出特殊点"), content);
     marksShown_->setObjectName(QStringLiteral("chkpoints"));
-    facts_ = new QPlainTextEdit(this);
+    facts_ = new QPlainTextEdit(content);
     facts_->setObjectName(QStringLiteral("txtfacts"));
     facts_->setReadOnly(true);
-    sliders_ = new SliderBox(this);
+    sliders_ = new SliderBox(content);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(list_, 2);
     layout->addWidget(marksShown_);

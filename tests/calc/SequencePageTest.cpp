@@ -49,7 +49,10 @@ TEST_F(SequencePageTest, PreviewsListNumberedTermsOrReportTheDataSize) {
                  {kArithmetic, "1", "2", "abc", 0, {}, true},
                  {kCustom, "1", "2", "", 0, {}, true},
                  {kArithmetic, "1", "2", "1e9", 0, {}, true},
-                 {kCustom, "1", "2", tooManyFormulaTerms, 0, {}, true}};
+                 {kCustom, "1", "2", tooManyFormulaTerms, 0, {}, true},
+                 // The largest preview there may be is listed whole.
+                 {kArithmetic, "1", "2", QString::number(SequencePage::kMostListedTerms), 100000,
+                  "(100000)199999", false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.count.toStdString());
         setUp(c.kind, c.a1, c.second, c.count);
@@ -64,7 +67,7 @@ TEST_F(SequencePageTest, PreviewsListNumberedTermsOrReportTheDataSize) {
         EXPECT_EQ(shell.statusHistory, QStringList({busy, "就绪"}));
         expectIdle();
     }
-    EXPECT_EQ(shell.lampStarts, 11);
+    EXPECT_EQ(shell.lampStarts, 12);
     EXPECT_EQ(shell.sounds, 0);
     click("Command17");
     EXPECT_TRUE(items().isEmpty());

@@ -124,6 +124,7 @@ TEST(PlotPage, InputsAndTheirMessages) {
         // A value the plane cannot take is reported once, and ends the plot.
         {"自定义函数", {}, {"-5", "5"}, "\"a\"", kDraw, false, true, {}},
         {"自定义函数", {}, {"-5", "5"}, "X*X/4", {}, true, true, {3, 2.25}},
+        {"自定义函数", {}, {"-5", "5"}, "X-3", {}, true, true, {1, -2}},  // below the x axis
         {"直线", {"", "1", "1"}, {}, "", kEmpty, false, false, {}},
         {"直线", {"1", "1", ""}, {}, "", kEmpty, false, false, {}},
         {"椭圆", {"5", "", ""}, {}, "", kEmpty, false, false, {}},
@@ -181,6 +182,8 @@ TEST(PlotPage, GraphsPassThroughTheirPointsOnly) {
         {true, "指数函数", {"2", "", ""}, {{0, 1}, {2, 4}}, {{2, 1}}},
         {true, "幂函数", {"2", "", ""}, {{2, 4}, {-3, 9}}, {{0, 2}}},
         {true, "正弦函数", {"2", "1", "0"}, {{pi / 2, 2}, {0, 0}}, {{0, 1.5}}},
+        // The phase is added after the frequency: sin(2x + 1) peaks at x = (pi/2 - 1)/2.
+        {true, "正弦函数", {"1", "2", "1"}, {{(pi / 2 - 1) / 2, 1}}, {{(pi / 2 - 1) / 2, -1}}},
         {true, "余弦函数", {"1", "1", "0"}, {{0, 1}, {pi, -1}}, {{0, -1}}},
         {true, "正切函数", {"", "", ""}, {{pi / 4, 1}, {-pi / 4, -1}}, {{0, 2}}},
         {true, "余切函数", {"", "", ""}, {{pi / 4, 1}, {-pi / 4, -1}}, {{0.5, 0}}},
