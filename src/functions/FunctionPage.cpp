@@ -269,7 +269,7 @@ void FunctionPage::plotFormula(const PlotDescription& base, const GraphPlan& bas
             bindLetters(formula.compiled(), *letters, canvas);
             return true;
         },
-        [this](const VbError& error) { return reportFormulaFailure(error); });
+        [this](const VbError& error) { return reportPlotFailure(error); });
 }
 
 void FunctionPage::bindLetters(const script::CompiledFormula& plotted, LetterFormula& letters,
@@ -295,19 +295,13 @@ void FunctionPage::bindLetters(const script::CompiledFormula& plotted, LetterFor
         std::make_unique<script::CompiledFormula>(engine(), description.formula, "fc", variables);
 }
 
-bool FunctionPage::reportFormulaFailure(const VbError& error) {
-    const auto* failure = dynamic_cast<const script::FormulaError*>(&error);
-    if (!failure) {
+bool FunctionPage::reportPlotFailure(const VbError& error) {
+    if (!dynamic_cast<const script::FormulaError*>(&error)) {
         showMessage(QStringLiteral("画图出错，请检查参数是否设置正确"), Dialogs::Icon::Exclamation);
         // A sample the plane could not take ends the plot without the completion sound.
         return false;
     }
-    showMessage(kFormulaFailure, Dialogs::Icon::Exclamation);
-    // The part of the formula where the engine stopped is selected for the user to mend.
-    if (failure->hasStretch()) {
-        formulaField_->setFocus(Qt::OtherFocusReason);
-        formulaField_->setSelection(failure->start(), failure->length());
-    }
+    reportFormulaFailure(kFormulaFailure, error, formulaField_);
     return false;
 }
 

@@ -42,7 +42,8 @@ class FunctionPage : public TabPage {
     void chooseGraphColor();
     // The user's formula, compiled once for the plot.
     void plotFormula(const PlotDescription& description, const GraphPlan& plan);
-    bool reportFormulaFailure(const VbError& error);
+    // A plot of the user's formula that failed; it ends without the completion sound.
+    bool reportPlotFailure(const VbError& error);
     // Compiles the plotted formula once more with its one-letter names bound too, and offers
     // them as the plot's coefficients.
     void bindLetters(const script::CompiledFormula& plotted, LetterFormula& letters,

@@ -3,6 +3,7 @@
 #include "platform/Picture.h"
 #include "platform/Twips.h"
 #include "platform/core/ProgramFiles.h"
+#include "script/core/FormulaError.h"
 #include "shell/NumberCheck.h"
 #include "shell/PlaneAccess.h"
 
@@ -18,6 +19,14 @@ TabPage::TabPage(const PageContext& context, int pageTopPixels, QWidget* parent)
 
 void TabPage::showMessage(const QString& text, Dialogs::Icon icon) {
     dialogs().message(window(), text, icon);
+}
+
+void TabPage::reportFormulaFailure(const QString& message, const VbError& error, QLineEdit* field) {
+    showMessage(message, Dialogs::Icon::Exclamation);
+    const auto* failure = dynamic_cast<const script::FormulaError*>(&error);
+    if (!failure || !failure->hasStretch()) return;
+    field->setFocus(Qt::OtherFocusReason);
+    field->setSelection(failure->start(), failure->length());
 }
 
 void TabPage::place(QWidget* child, int left, int top, int width, int height) {

@@ -12,6 +12,8 @@ class QPushButton;
 
 namespace zeto {
 
+class VbError;
+
 // One page of the main window's tab control. Page layouts are designed relative to the
 // whole tab control, tab row included; place() turns those positions into positions on the
 // page, which starts below the tab row.
@@ -28,6 +30,9 @@ class TabPage : public QWidget {
 
     // A message box over the main window.
     void showMessage(const QString& text, Dialogs::Icon icon);
+    // A formula that failed: `message`, then the part of the user's text where the engine
+    // stopped selected in `field`, for the user to mend.
+    void reportFormulaFailure(const QString& message, const VbError& error, QLineEdit* field);
 
   protected:
     // Positions a direct child of the page from tab-control twips.

@@ -66,14 +66,8 @@ void CalculatorPage::evaluateClicked() {
             const QString line = resultLine(formula.evaluate({}));
             results_->setPlainText(line + QLatin1String("\r\n") + results_->toPlainText());
         } catch (const VbError& error) {
-            showMessage(QStringLiteral("计算出错，请严格按照计算机数学符号规范书写!"),
-                        Dialogs::Icon::Exclamation);
-            // The part of the expression where the engine stopped is selected for the user.
-            const auto* failure = dynamic_cast<const script::FormulaError*>(&error);
-            if (failure && failure->hasStretch()) {
-                expression_->setFocus(Qt::OtherFocusReason);
-                expression_->setSelection(failure->start(), failure->length());
-            }
+            reportFormulaFailure(QStringLiteral("计算出错，请严格按照计算机数学符号规范书写!"),
+                                 error, expression_);
             return;
         }
     }

@@ -345,14 +345,8 @@ void SequencePage::reportDataSize() {
 }
 
 void SequencePage::reportFormula(const VbError& error) {
-    showMessage(QStringLiteral("自定义数列出错，请严格按照计算机数学符号规范书写!"),
-                Dialogs::Icon::Exclamation);
-    // The part of the formula where the engine stopped is selected for the user to mend.
-    const auto* failure = dynamic_cast<const script::FormulaError*>(&error);
-    if (failure && failure->hasStretch()) {
-        formulaField_->setFocus(Qt::OtherFocusReason);
-        formulaField_->setSelection(failure->start(), failure->length());
-    }
+    reportFormulaFailure(QStringLiteral("自定义数列出错，请严格按照计算机数学符号规范书写!"), error,
+                         formulaField_);
 }
 
 }  // namespace zeto

@@ -102,3 +102,31 @@ TEST_F(CalculatorPageTest, BadOrMissingExpressionsReportAndChangeNothing) {
 
 }  // namespace
 }  // namespace zeto::test
+
+namespace zeto::test {
+namespace {
+
+// A formula the engine stops in has the part where it stopped selected in its field.
+TEST_F(CalculatorPageTest, TheFailedPartOfAFormulaIsSelected) {
+    const struct {
+        const char* field;
+        const char* button;
+        const char* text;
+        const char* selected;
+    } cases[] = {{"txtshi", "Command12", "1+2)*3", ")"},
+                 {"txtshi", "Command12", "7/(1-1)", "/"},
+                 {"Zdytxgs", "Command15", "N+)", ")"},
+                 {"Zdytxgs", "Command16", "1/(N-1)", "/"}};
+    sequences->selectKind(QStringLiteral("自定义数列"));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        field(c.field)->setText(QString::fromUtf8(c.text));
+        click(c.button);
+        EXPECT_EQ(messages().size(), 1);
+        shell.scripted.clear();
+        EXPECT_EQ(field(c.field)->selectedText(), QString::fromUtf8(c.selected));
+    }
+}
+
+}  // namespace
+}  // namespace zeto::test

@@ -166,6 +166,15 @@ TEST(PlotPage, InputsAndTheirMessages) {
     }
 }
 
+// The part of a failing formula where the engine stopped is selected for the user to mend.
+TEST(PlotPage, TheFailedPartOfTheFormulaIsSelected) {
+    Pages p;
+    p.set("zdyjxs", QStringLiteral("X+1/(X-X)"));
+    p.plotFunction("自定义函数", {});
+    EXPECT_EQ(p.shell.scripted.messageTexts(), QStringList{kFormula});
+    EXPECT_EQ(p.control<QLineEdit>("zdyjxs")->selectedText(), QStringLiteral("/"));
+}
+
 // Points worked out by hand on each graph, and points that lie off it, by both methods; the
 // circle on the plane as it starts and on the stretched "中" plane.
 TEST(PlotPage, GraphsPassThroughTheirPointsOnly) {
@@ -258,12 +267,18 @@ TEST(PlotPage, DirectricesWhenAsked) {
 // clear empties the record.
 TEST(PlotPage, TheRecordPaintsThePictureAgainPixelForPixel) {
     const std::pair<const char*, std::array<QString, 3>> functions[] = {
-        {"一次函数", {"2", "-3", ""}}, {"二次函数", {"1", "1", "-4"}}, {"对数函数", {"2", "", ""}},
-        {"指数函数", {"2", "", ""}},   {"幂函数", {"-1", "", ""}},     {"正弦函数", {"3", "2", "1"}},
-        {"余弦函数", {"2", "1", "0"}}, {"正切函数", {}},               {"余切函数", {}},
+        {"一次函数", {"2", "-3", ""}},
+        {"二次函数", {"1", "1", "-4"}},
+        {"对数函数", {"2", "", ""}},
+        {"指数函数", {"2", "", ""}},
+        {"幂函数", {"-1", "", ""}},
+        {"正弦函数", {"3", "2", "1"}},
+        {"余弦函数", {"2", "1", "0"}},
+        {"正切函数", {}},
+        {"余切函数", {}},
         {"自定义函数", {}}};
     const std::pair<const char*, std::array<QString, 3>> curves[] = {
-        {"直线", {"1", "-2", "3"}}, {"圆", {"1", "2", "3"}},       {"椭圆", {"5", "3", ""}},
+        {"直线", {"1", "-2", "3"}},  {"圆", {"1", "2", "3"}},     {"椭圆", {"5", "3", ""}},
         {"双曲线1", {"3", "4", ""}}, {"双曲线2", {"2", "1", ""}}, {"抛物线1", {"-2", "", ""}},
         {"抛物线2", {"1", "", ""}}};
     for (bool points : {false, true}) {
@@ -275,7 +290,8 @@ TEST(PlotPage, TheRecordPaintsThePictureAgainPixelForPixel) {
         CoordinateWindow& plane = p.shell.coordinateWindow();
         PlaneTools& tools = *plane.findChild<PlaneTools*>();
         for (const auto& [kind, coefficients] : functions)
-            p.plotFunction(kind, coefficients, kind == std::string("对数函数") ? "0.5" : "-10", "10");
+            p.plotFunction(kind, coefficients, kind == std::string("对数函数") ? "0.5" : "-10",
+                           "10");
         tools.pointerPressed(2, -3, 4);  // a dot in the function colour
         p.shell.scripted.inputAnswers.push_back(QStringLiteral("文字"));
         tools.chooseTextTool();
