@@ -9,6 +9,7 @@
 #include "shell/PageContext.h"
 #include "shell/TaskFrame.h"
 #include "shell/TaskHost.h"
+#include "tools/StepsWindow.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -49,7 +50,7 @@ class FakeShell : public TaskHost, public PlaneHost {
     void minimiseMainWindow() override { ++minimised; }
 
     // What a page is built with.
-    PageContext context() { return {*this, scripted, *planes_, engine, programFiles}; }
+    PageContext context() { return {*this, scripted, *planes_, engine, programFiles, steps}; }
     PlaneWindows& planes() { return *planes_; }
     const PlaneSettings& settings() const { return planes_->settings(); }
     CoordinateWindow& coordinateWindow() { return planes_->plane(); }
@@ -70,6 +71,7 @@ class FakeShell : public TaskHost, public PlaneHost {
     ProgramFiles programFiles;
     script::ScriptHost engine;
     QWidget main;
+    StepsWindow steps;
     QString status = QStringLiteral("就绪");
     QStringList statusHistory;
     bool lampRunning = false;
