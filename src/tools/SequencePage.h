@@ -1,6 +1,9 @@
 #pragma once
 
 #include "shell/TabPage.h"
+#include "tools/core/MathBox.h"
+
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -11,8 +14,8 @@ namespace zeto {
 
 class VbError;
 
-// Page "数列": arithmetic, geometric and user-defined sequences, their preview list and the
-// sum of their first N terms.
+// Page "数列": arithmetic, geometric and user-defined sequences, their preview list, the sum of
+// their first N terms, their points on the plane and their general term and sum worked out.
 class SequencePage : public TabPage {
     Q_OBJECT
   public:
@@ -29,6 +32,9 @@ class SequencePage : public TabPage {
     void previewClicked();
     void sumClicked();
     void clearPreviewClicked();
+    // "描点": the points (n, aₙ) of the preview's terms on the plane, as one plot.
+    void plotClicked();
+    void stepsClicked();
 
   private:
     enum class Kind { None, Arithmetic, Geometric, Custom };
@@ -42,6 +48,9 @@ class SequencePage : public TabPage {
     void reportDataSize();
     void reportFormula(const VbError& error);
     void arrangeParameters();
+    // The steps window follows the sequence as typed at each answer the page gives.
+    void followSteps();
+    std::vector<MathBox> steps() const;
 
     QListWidget* preview_;
     QComboBox* kindList_;
