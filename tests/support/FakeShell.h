@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 namespace zeto {
 class CoordinateWindow;
@@ -55,6 +56,8 @@ class FakeShell : public TaskHost, public PlaneHost {
     const PlaneSettings& settings() const { return planes_->settings(); }
     CoordinateWindow& coordinateWindow() { return planes_->plane(); }
     SettingsWindow& settingsWindow() { return planes_->settingsWindow(); }
+    // What the steps window shows as one text, spaces left out.
+    std::string stepsText() const;
 
     // A control of the stand-in main window or of the settings window, by its name.
     template <typename T>
