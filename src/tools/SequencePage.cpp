@@ -358,24 +358,7 @@ void SequencePage::plotClicked() {
     if (kind == Kind::Geometric) ratio = strictNumber(parameterFields_[1]->text());
     if (!count || (kind == Kind::Geometric && !ratio)) return reportDataSize();
 
-    PlotDescription description;
-    description.kind = GraphKind::Points;
-    if (kind == Kind::Custom) {
-        description.formula = formulaField_->text();
-    } else {
-        for (int k = 0; k < 2; ++k) {
-            description.coefficientTexts[k] = parameterFields_[k]->text();
-            description.coefficients[k] = leadingNumber(description.coefficientTexts[k]);
-        }
-    }
-    description.start = 1;
-    description.end = *count;
-    description.lineMethod = false;
-    description.pointStep = 1;
-    description.axisLength = settings.axisLength;
-    description.color = plane().graphColor();
-    description.penWidth = SequencePlotter::kDotWidth;
-
+    const PlotDescription description = pointsDescription(kind == Kind::Custom, *count);
     const double a1 = description.coefficients[0];
     const double d = description.coefficients[1];
     TermFormula formula(engine(), description.formula);
@@ -403,6 +386,29 @@ void SequencePage::plotClicked() {
     plot.reset();
     host().playCompletionSound();
     plane().showPlane();
+}
+
+PlotDescription SequencePage::pointsDescription(bool custom, double count) {
+    const PlaneSettings& settings = plane().settings();
+    PlotDescription description;
+    description.kind = GraphKind::Points;
+    if (custom) {
+        description.formula = formulaField_->text();
+    } else {
+        for (int k = 0; k < 2; ++k) {
+            description.coefficientTexts[k] = parameterFields_[k]->text();
+            description.coefficients[k] = leadingNumber(description.coefficientTexts[k]);
+        }
+    }
+    // n runs from 1 to the preview's count in steps of 1.
+    description.start = 1;
+    description.end = count;
+    description.lineMethod = false;
+    description.pointStep = 1;
+    description.axisLength = settings.axisLength;
+    description.color = plane().graphColor();
+    description.penWidth = SequencePlotter::kDotWidth;
+    return description;
 }
 
 void SequencePage::stepsClicked() {

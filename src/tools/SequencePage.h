@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plane/core/PlotDescription.h"
 #include "shell/TabPage.h"
 #include "tools/core/MathBox.h"
 
@@ -48,6 +49,9 @@ class SequencePage : public TabPage {
     void reportDataSize();
     void reportFormula(const VbError& error);
     void arrangeParameters();
+    // What the points of the sequence as typed are plotted from: a₁ and d or q as typed, or
+    // the user's formula; n from 1 to `count`.
+    PlotDescription pointsDescription(bool custom, double count);
     // The steps window follows the sequence as typed at each answer the page gives.
     void followSteps();
     std::vector<MathBox> steps() const;
