@@ -21,6 +21,7 @@
 #include "tools/EquationPage.h"
 #include "tools/RadicalPage.h"
 #include "tools/SequencePage.h"
+#include "tools/StepsWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -171,7 +172,10 @@ void MainWindow::buildPages(QWidget* client) {
     probe.addTab(QStringLiteral("最简根式"));
     const int pageTop = probe.sizeHint().height() + 1;
 
-    const PageContext context{*this, platform_.dialogs, *planes_, *engine_, platform_.files};
+    // One window of worked steps serves the equation, radical and sequence pages.
+    steps_ = new StepsWindow(this);
+    const PageContext context{*this,    platform_.dialogs, *planes_,
+                              *engine_, platform_.files,   *steps_};
     auto addPage = [this](TabPage* page, const QString& caption) { pages_->addTab(page, caption); };
     addPage(new RadicalPage(context, pageTop, pages_), QStringLiteral("最简根式"));
     functionPage_ = new FunctionPage(context, pageTop, pages_);
@@ -292,9 +296,10 @@ void MainWindow::startCalculator() {
 
 void MainWindow::exitNow() {
     closing_ = true;
-    for (QWidget* window : {static_cast<QWidget*>(&planes_->plane()),
-                            static_cast<QWidget*>(&planes_->settingsWindow()),
-                            static_cast<QWidget*>(about_.data()), static_cast<QWidget*>(this)})
+    for (QWidget* window :
+         {static_cast<QWidget*>(&planes_->plane()),
+          static_cast<QWidget*>(&planes_->settingsWindow()), static_cast<QWidget*>(about_.data()),
+          static_cast<QWidget*>(steps_), static_cast<QWidget*>(this)})
         if (window) window->hide();
     QCoreApplication::exit(0);
 }
@@ -305,6 +310,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     closing_ = true;
     planes_->close();
     if (about_) about_->close();
+    steps_->close();
     event->accept();
     QCoreApplication::quit();
 }

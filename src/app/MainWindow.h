@@ -24,6 +24,7 @@ class FunctionPage;
 class PlaneWindows;
 class SequencePage;
 class SettingsWindow;
+class StepsWindow;
 namespace script {
 class ScriptHost;
 }
@@ -58,6 +59,7 @@ class MainWindow : public QMainWindow, public TaskHost, public PlaneHost {
     CoordinateWindow& coordinateWindow();
     SettingsWindow& settingsWindow();
     script::ScriptHost& engine() { return *engine_; }
+    StepsWindow& stepsWindow() { return *steps_; }
 
     // The client area the designed positions refer to.
     QWidget* client() const { return centralWidget(); }
@@ -97,6 +99,7 @@ class MainWindow : public QMainWindow, public TaskHost, public PlaneHost {
     std::unique_ptr<script::ScriptHost> engine_;
     std::unique_ptr<PlaneWindows> planes_;
     QPointer<AboutWindow> about_;
+    StepsWindow* steps_ = nullptr;
     QTabWidget* pages_ = nullptr;
     QLabel* status_ = nullptr;
     ActivityLamp* lamp_ = nullptr;

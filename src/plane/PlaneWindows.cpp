@@ -21,6 +21,10 @@ std::unique_ptr<PlotRecording> PlaneWindows::beginPlot(const PlotDescription& de
     return plane_->beginPlot(description);
 }
 
+BgrColor PlaneWindows::graphColor() const {
+    return host_.pointColor();
+}
+
 void PlaneWindows::show(QWidget* window) {
     if (host_.closing()) return;
     window->show();

@@ -25,6 +25,7 @@ class PlaneWindows : public PlaneAccess {
 
     // PlaneAccess
     const PlaneSettings& settings() const override { return model_.value(); }
+    BgrColor graphColor() const override;
     std::unique_ptr<PlotRecording> beginPlot(const PlotDescription& description) override;
     void showPlane() override;
     void clearPlane() override;

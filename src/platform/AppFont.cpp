@@ -6,21 +6,23 @@
 
 namespace zeto {
 
-void applyAppFont() {
+QFont appFont() {
     const QStringList families = QFontDatabase::families();
+    QFont font = QApplication::font();
     for (const char* name :
          {"Noto Sans CJK SC", "Noto Sans SC", "WenQuanYi Micro Hei", "Noto Sans CJK JP"}) {
         const QString family = QString::fromLatin1(name);
         if (families.contains(family)) {
-            QFont font(family);
-            font.setPointSizeF(9);
-            QApplication::setFont(font);
-            return;
+            font = QFont(family);
+            break;
         }
     }
-    QFont font = QApplication::font();
     font.setPointSizeF(9);
-    QApplication::setFont(font);
+    return font;
+}
+
+void applyAppFont() {
+    QApplication::setFont(appFont());
 }
 
 }  // namespace zeto

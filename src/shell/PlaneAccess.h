@@ -14,6 +14,8 @@ class PlaneAccess {
     virtual ~PlaneAccess() = default;
 
     virtual const PlaneSettings& settings() const = 0;
+    // The function page's graph colour, which the plots of other pages take too.
+    virtual BgrColor graphColor() const = 0;
     // A plot begins on the plane; everything drawn through the recording is kept as this
     // plot's, until the recording goes.
     virtual std::unique_ptr<PlotRecording> beginPlot(const PlotDescription& description) = 0;

@@ -27,6 +27,7 @@ class TabPage : public QWidget {
     PlaneAccess& plane() { return context_.plane; }
     script::ScriptHost& engine() { return context_.engine; }
     const ProgramFiles& files() const { return context_.files; }
+    StepsWindow& stepsWindow() { return context_.steps; }
 
     // A message box over the main window.
     void showMessage(const QString& text, Dialogs::Icon icon);

@@ -10,6 +10,8 @@
 #include "shell/TaskHost.h"
 #include "tools/LabelFit.h"
 #include "tools/RadicalReduction.h"
+#include "tools/StepsWindow.h"
+#include "tools/core/EquationSteps.h"
 #include "tools/core/QuadraticSolver.h"
 
 #include <QGroupBox>
@@ -23,8 +25,12 @@
 namespace zeto {
 namespace {
 
-// The second root's display sits this far below the first one's.
-constexpr int kRowSpacing = 480;
+// The second root's display sits this far below the first one's: far enough that the first
+// root's denominator keeps clear of the second root's radical sign.
+constexpr int kRowSpacing = 600;
+// Room in pixels between the radical sign and its radicand, before it and above it.
+constexpr int kRadicandIndent = 2;
+constexpr int kBarClearance = 2;
 // Least room in pixels between a root's exact form and the "=" after it.
 constexpr int kGap = 4;
 // A root too wide for the frame is written smaller, down to this size.
@@ -96,6 +102,9 @@ EquationPage::EquationPage(const PageContext& context, int pageTopPixels, QWidge
     connect(clear, &QPushButton::clicked, this, &EquationPage::clearClicked);
 
     addIcon("Image6", QStringLiteral("\\data\\page4.png"), 5760, 1800);
+
+    QPushButton* steps = addButton("Cmdsteps", QStringLiteral("解题步骤"), 5400, 2400, 1215, 375);
+    connect(steps, &QPushButton::clicked, this, &EquationPage::stepsClicked);
 }
 
 void EquationPage::buildInputFrame() {
@@ -121,7 +130,7 @@ void EquationPage::buildInputFrame() {
 void EquationPage::buildResultFrame() {
     auto* frame = new QGroupBox(QStringLiteral("结果:"), this);
     frame->setObjectName(QStringLiteral("Frame10"));
-    place(frame, 360, 1740, 4695, 1455);
+    place(frame, 360, 1740, 4695, 1635);
 
     rows_[0] = buildRow(frame,
                         {"jie1h", "plus", "jie1m", "jie1n", "jie1fm", "jj1", "Line7", "Line6",
@@ -146,16 +155,13 @@ EquationPage::RootRow EquationPage::buildRow(QWidget* frame, const RowNames& nam
     row.sign->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     row.m = makeLabel(frame, names.m);
     row.m->setAlignment(Qt::AlignTop | Qt::AlignRight);
-    row.m->setIndent(1);
     row.n = makeLabel(frame, names.n);
-    row.n->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    row.n->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     row.fm = makeLabel(frame, names.fm);
     row.fm->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     row.value = makeLabel(frame, names.value);
 
     setRowFont(row, frame->font());
-    const int baseline = twipsToPixels(kHook.y2) + 1;
-    dropToEqualsLine_ = centredBaseline(row.equals, kEquals.at(0)) - baseline;
 
     row.hook = makeLine(frame, names.hook);
     row.stroke = makeLine(frame, names.stroke);
@@ -168,11 +174,19 @@ void EquationPage::setRowFont(RootRow& row, const QFont& font) {
     for (QLabel* label : {row.h, row.sign, row.m, row.n, row.fm, row.equals, row.value})
         label->setFont(font);
     // The numerator's parts share one baseline, level with the foot of the radical sign and
-    // just under its bar, as one writes it by hand.
-    const int baseline = twipsToPixels(kHook.y2) + 1;
-    for (QLabel* part : {row.h, row.sign, row.m, row.n})
-        part->setContentsMargins(0, baseline - twipsToPixels(kH.top) - part->fontMetrics().ascent(),
-                                 0, 0);
+    // just under its bar, as one writes it by hand; a face that ascends further than the
+    // designed line allows takes the line lower.
+    const int top = twipsToPixels(kH.top);
+    const int designed = twipsToPixels(kHook.y2) + 1;
+    const int baseline = std::max(designed, top + row.n->fontMetrics().ascent());
+    row.drop = baseline - designed;
+    // The coefficient keeps a pixel from the radical sign, the radicand a little more. (A
+    // label's indent would move a top-aligned text down as well.)
+    for (QLabel* part : {row.h, row.sign, row.m, row.n}) {
+        const int left = part == row.n ? kRadicandIndent : 0;
+        const int right = part == row.m ? 1 : 0;
+        part->setContentsMargins(left, baseline - top - part->fontMetrics().ascent(), right, 0);
+    }
 }
 
 void EquationPage::layoutRow(RootRow& row) {
@@ -191,7 +205,9 @@ void EquationPage::placeRow(RootRow& row, int along) {
     const bool radical = !row.n->text().isEmpty();
     const bool fraction = !row.fm->text().isEmpty();
     // A root without a fraction bar is written on the line of "=".
-    const QPoint down(along, fraction ? 0 : dropToEqualsLine_);
+    const int baseline = kHook.at(top).y2() + 1 + row.drop;
+    const int toEqualsLine = centredBaseline(row.equals, kEquals.at(top)) - baseline;
+    const QPoint down(along, fraction ? 0 : toEqualsLine);
     fitLabel(row.m, kM.at(top).translated(down));
     // h and the sign close up to the radical without a coefficient before it, and make way
     // for a coefficient wider than designed.
@@ -212,19 +228,24 @@ void EquationPage::placeRow(RootRow& row, int along) {
                  QRect(column.left(), line.top(), column.width(), line.height()).translated(down));
     }
     row.sign->setGeometry(kSign.at(top).translated(closeUp, 0).translated(down));
+    // The radicand stands close after the radical sign, as long as its text.
     const QRect slot = kN.at(top).translated(down);
-    fitLabel(row.n, slot);
-    // A long radicand starts at the radical sign and runs on to the right.
-    if (row.n->x() < slot.left()) row.n->move(slot.left(), row.n->y());
-    fitLabel(row.fm, kFm.at(top).translated(along, 0));
+    fitLabel(row.n, QRect(slot.left(), slot.top(), 0, slot.height()));
+    const QPoint lower(along, row.drop);
+    fitLabel(row.fm, kFm.at(top).translated(lower));
 
-    row.hook->setLine(kHook.at(top).p1() + down, kHook.at(top).p2() + down);
-    row.stroke->setLine(kRise.at(top).p1() + down, kRise.at(top).p2() + down);
-    // Bars reach over texts wider than designed.
-    const QLine bar = kBar.at(top).translated(down);
-    const int barEnd = std::max(bar.x2(), row.n->geometry().right());
-    row.bar->setLine(bar.p1(), QPoint(barEnd, bar.y2()));
-    const QLine rule = kFraction.at(top).translated(along, 0);
+    // The radical sign stands on the numerator's line; its bar clears the radicand's highest
+    // point, covers it and ends with it.
+    const QPoint sign = down + QPoint(0, row.drop);
+    const QFontMetrics metrics = row.n->fontMetrics();
+    const int radicandTop = baseline + down.y() + metrics.tightBoundingRect(row.n->text()).top();
+    const QLine bar = kBar.at(top).translated(sign);
+    const int barY = std::min(bar.y1(), radicandTop - kBarClearance - 1);
+    const int barEnd = radical ? row.n->geometry().right() : bar.x2();
+    row.hook->setLine(kHook.at(top).p1() + sign, kHook.at(top).p2() + sign);
+    row.stroke->setLine(kRise.at(top).p1() + sign, QPoint(kRise.at(top).x2() + sign.x(), barY));
+    row.bar->setLine(QPoint(bar.x1(), barY), QPoint(barEnd, barY));
+    const QLine rule = kFraction.at(top).translated(lower);
     const int left = std::min(rule.x1(), row.h->geometry().left());
     const int right = std::max({rule.x2(), barEnd + kGap / 2, row.fm->geometry().right()});
     row.fraction->setLine(QPoint(left, rule.y1()), QPoint(right, rule.y2()));
@@ -290,20 +311,26 @@ void EquationPage::showRoot(RootRow& row, const std::optional<ExactRoot>& exact,
 }
 
 void EquationPage::solveClicked() {
-    const QuadraticSolver solver(leadingNumber(coefficientFields_[0]->text()),
-                                 leadingNumber(coefficientFields_[1]->text()),
-                                 leadingNumber(coefficientFields_[2]->text()));
+    const std::array<double, 3> coefficients = {leadingNumber(coefficientFields_[0]->text()),
+                                                leadingNumber(coefficientFields_[1]->text()),
+                                                leadingNumber(coefficientFields_[2]->text())};
+    const QuadraticSolver solver(coefficients[0], coefficients[1], coefficients[2]);
+    // A refused equation has steps too: they say why it has no roots to show. They are in
+    // place before the message box comes up.
     switch (solver.kind()) {
         case QuadraticSolution::Kind::NotANumber:
             clearResults();
+            setSolved(coefficients);
             showMessage(QStringLiteral("请输入数字"), Dialogs::Icon::None);
             return;
         case QuadraticSolution::Kind::NotQuadratic:
             clearResults();
+            setSolved(coefficients);
             showMessage(QStringLiteral("二次项系数不能为0"), Dialogs::Icon::Exclamation);
             return;
         case QuadraticSolution::Kind::NoRealRoots:
             clearResults();
+            setSolved(coefficients);
             showMessage(QStringLiteral("无解!"), Dialogs::Icon::None);
             return;
         case QuadraticSolution::Kind::Roots:
@@ -318,6 +345,7 @@ void EquationPage::solveClicked() {
     const QuadraticSolution solution = solver.solve(simplified);
     showRoot(rows_[0], solution.exact1, solution.x1);
     showRoot(rows_[1], solution.exact2, solution.x2);
+    setSolved(coefficients);
     host().playCompletionSound();
 }
 
@@ -325,8 +353,24 @@ void EquationPage::clearClicked() {
     // A solve still waiting for its turn must not fill the emptied result in afterwards.
     host().tasks().supersede(this);
     clearResults();
+    setSolved(std::nullopt);
     for (QLineEdit* field : coefficientFields_) field->clear();
     coefficientFields_[0]->setFocus();
+}
+
+void EquationPage::stepsClicked() {
+    stepsWindow().open(this, steps());
+}
+
+void EquationPage::setSolved(const std::optional<std::array<double, 3>>& coefficients) {
+    solved_ = coefficients;
+    if (stepsWindow().follows(this)) stepsWindow().showSteps(QString(), steps());
+}
+
+std::vector<MathBox> EquationPage::steps() const {
+    if (!solved_) return {};
+    const std::array<double, 3>& c = *solved_;
+    return EquationSteps::of(c[0], c[1], c[2]);
 }
 
 }  // namespace zeto

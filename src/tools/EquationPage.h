@@ -2,9 +2,12 @@
 
 #include "shell/TabPage.h"
 #include "tools/core/ExactRoots.h"
+#include "tools/core/MathBox.h"
 
+#include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QFont;
 class QLabel;
@@ -15,7 +18,8 @@ namespace zeto {
 class LineShape;
 
 // The page "一元二次方程": solves a*X^2 + b*X + c = 0 and shows each root as a fraction laid
-// out like handwriting, (h ± m√n) over fm, and as a decimal number.
+// out like handwriting, (h ± m√n) over fm, and as a decimal number; "解题步骤" shows how the
+// equation last solved is worked.
 class EquationPage : public TabPage {
     Q_OBJECT
   public:
@@ -23,6 +27,7 @@ class EquationPage : public TabPage {
 
     void solveClicked();
     void clearClicked();
+    void stepsClicked();
 
   private:
     // The labels and strokes of one root's display.
@@ -39,6 +44,9 @@ class EquationPage : public TabPage {
         LineShape* bar = nullptr;
         LineShape* fraction = nullptr;
         int top = 0;  // twips below the first root's row
+        // Pixels the numerator's line sits below the design: a face taller than the designed
+        // one needs them, and the radical sign and the fraction go down with it.
+        int drop = 0;
     };
     struct RowNames {
         const char* h;
@@ -67,10 +75,13 @@ class EquationPage : public TabPage {
     void placeRow(RootRow& row, int along);
     void clearRow(RootRow& row);
     void clearResults();
+    // The equation the page answered last, or none; the steps window follows it.
+    void setSolved(const std::optional<std::array<double, 3>>& coefficients);
+    std::vector<MathBox> steps() const;
 
     QLineEdit* coefficientFields_[3] = {};
     RootRow rows_[2];
-    int dropToEqualsLine_ = 0;  // pixels from the numerator's line down to the line of "="
+    std::optional<std::array<double, 3>> solved_;
 };
 
 }  // namespace zeto

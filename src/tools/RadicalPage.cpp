@@ -10,7 +10,9 @@
 #include "shell/TaskHost.h"
 #include "tools/LabelFit.h"
 #include "tools/RadicalReduction.h"
+#include "tools/StepsWindow.h"
 #include "tools/core/QuadraticNumber.h"
+#include "tools/core/RadicalSteps.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -48,6 +50,9 @@ RadicalPage::RadicalPage(const PageContext& context, int pageTopPixels, QWidget*
     clear->setObjectName(QStringLiteral("Command5"));
     place(clear, 5520, 1140, 1215, 330);
     connect(clear, &QPushButton::clicked, this, &RadicalPage::clearClicked);
+
+    QPushButton* steps = addButton("Cmdsteps2", QStringLiteral("解题步骤"), 5520, 1620, 1215, 330);
+    connect(steps, &QPushButton::clicked, this, &RadicalPage::stepsClicked);
 
     addIcon("Image1", QStringLiteral("\\data\\page1.png"), 5880, 2100);
 }
@@ -137,6 +142,7 @@ void RadicalPage::computeClicked() {
         coefficient_->hide();
         remaining_->show();
         decimal_->setText(QStringLiteral("0"));
+        setReduced(value);
         host().playCompletionSound();
         return;
     }
@@ -145,6 +151,7 @@ void RadicalPage::computeClicked() {
     if (!result) return;
     showResultTexts(numberText(result->m), numberText(result->r));
     applyDisplayRules(value);
+    setReduced(value);
 }
 
 void RadicalPage::applyDisplayRules(double input) {
@@ -164,6 +171,21 @@ void RadicalPage::clearClicked() {
     remaining_->hide();
     wholeOne_->hide();
     decimal_->clear();
+    setReduced(std::nullopt);
+}
+
+void RadicalPage::stepsClicked() {
+    stepsWindow().open(this, steps());
+}
+
+void RadicalPage::setReduced(std::optional<double> value) {
+    reduced_ = value;
+    if (stepsWindow().follows(this)) stepsWindow().showSteps(QString(), steps());
+}
+
+std::vector<MathBox> RadicalPage::steps() const {
+    if (!reduced_) return {};
+    return RadicalSteps::of(*reduced_);
 }
 
 }  // namespace zeto

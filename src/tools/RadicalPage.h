@@ -1,8 +1,12 @@
 #pragma once
 
 #include "shell/TabPage.h"
+#include "tools/core/MathBox.h"
 
 #include <QLine>
+
+#include <optional>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -13,7 +17,8 @@ namespace zeto {
 class LineShape;
 
 // The page "最简根式": reduces the square root of the number in sqrx to m√r and shows it
-// with a drawn radical sign, together with its decimal value.
+// with a drawn radical sign, together with its decimal value; "解题步骤" shows how the last
+// radicand was reduced.
 class RadicalPage : public TabPage {
     Q_OBJECT
   public:
@@ -21,6 +26,7 @@ class RadicalPage : public TabPage {
 
     void computeClicked();
     void clearClicked();
+    void stepsClicked();
 
   private:
     void buildInputFrame();
@@ -32,6 +38,9 @@ class RadicalPage : public TabPage {
     void rejectInput();
     // Sets the texts of m and r, each kept whole on screen.
     void showResultTexts(const QString& m, const QString& r);
+    // The radicand the page reduced last, or none; the steps window follows it.
+    void setReduced(std::optional<double> value);
+    std::vector<MathBox> steps() const;
 
     QLineEdit* radicand_ = nullptr;
     QLabel* coefficient_ = nullptr;
@@ -40,6 +49,7 @@ class RadicalPage : public TabPage {
     QLabel* decimal_ = nullptr;
     LineShape* radicalSign_[3] = {};
     QLine designedBar_;
+    std::optional<double> reduced_;
 };
 
 }  // namespace zeto

@@ -7,9 +7,13 @@
 #include "script/core/CompiledFormula.h"
 #include "script/core/LiteralValue.h"
 #include "shell/PlaneAccess.h"
+#include "shell/PlotFrame.h"
 #include "shell/TaskFrame.h"
 #include "shell/TaskHost.h"
+#include "tools/StepsWindow.h"
 #include "tools/core/SequenceMath.h"
+#include "tools/core/SequencePlotter.h"
+#include "tools/core/SequenceSteps.h"
 
 #include <QComboBox>
 #include <QFontInfo>
@@ -20,6 +24,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace zeto {
@@ -129,11 +134,17 @@ SequencePage::SequencePage(const PageContext& context, int pageTopPixels, QWidge
         addButton("Command16", QStringLiteral("求前N项和"), 5640, 1200, 1095, 375);
     QPushButton* clearButton =
         addButton("Command17", QStringLiteral("清空预览"), 5640, 1680, 1095, 375);
+    QPushButton* plotButton =
+        addButton("Cmdseqplot", QStringLiteral("描点"), 5640, 2160, 1095, 375);
+    QPushButton* stepsButton =
+        addButton("Cmdsteps3", QStringLiteral("解题步骤"), 5640, 2640, 1095, 375);
 
     connect(kindList_, &QComboBox::currentIndexChanged, this, &SequencePage::kindChosen);
     connect(previewButton, &QPushButton::clicked, this, &SequencePage::previewClicked);
     connect(sumButton, &QPushButton::clicked, this, &SequencePage::sumClicked);
     connect(clearButton, &QPushButton::clicked, this, &SequencePage::clearPreviewClicked);
+    connect(plotButton, &QPushButton::clicked, this, &SequencePage::plotClicked);
+    connect(stepsButton, &QPushButton::clicked, this, &SequencePage::stepsClicked);
     connect(formulaField_, &QLineEdit::returnPressed, this, &SequencePage::sumClicked);
 }
 
@@ -205,6 +216,7 @@ SequencePage::Kind SequencePage::currentKind() const {
 }
 
 void SequencePage::previewClicked() {
+    followSteps();
     preview_->clear();
     switch (currentKind()) {
         case Kind::Arithmetic:
@@ -298,6 +310,7 @@ void SequencePage::previewCustom() {
 }
 
 void SequencePage::sumClicked() {
+    followSteps();
     sum_->setText(QString());
     const Kind kind = currentKind();
     if (kind == Kind::Custom) return sumCustom();
@@ -332,6 +345,94 @@ void SequencePage::sumCustom() {
             return reportFormula(error);
         }
     }
+}
+
+void SequencePage::plotClicked() {
+    const Kind kind = currentKind();
+    // One plot at a time on the plane.
+    if (kind == Kind::None || PlotFrame::busy(*this)) return;
+    followSteps();
+    const PlaneSettings& settings = plane().settings();
+    const std::optional<double> count = settings.previewCount;
+    std::optional<double> ratio;
+    if (kind == Kind::Geometric) ratio = strictNumber(parameterFields_[1]->text());
+    if (!count || (kind == Kind::Geometric && !ratio)) return reportDataSize();
+
+    const PlotDescription description = pointsDescription(kind == Kind::Custom, *count);
+    const double a1 = description.coefficients[0];
+    const double d = description.coefficients[1];
+    TermFormula formula(engine(), description.formula);
+    const SequencePlotter::Term term = [&](double n) -> std::optional<double> {
+        switch (kind) {
+            case Kind::Arithmetic:
+                return arithmeticTerm(a1, d, n);
+            case Kind::Geometric:
+                return geometricTerm(a1, *ratio, n);
+            default:
+                return formula.term(n).toNumber();
+        }
+    };
+    std::unique_ptr<PlotRecording> plot = plane().beginPlot(description);
+    try {
+        SequencePlotter::plot(*plot, term,
+                              {*count, settings.axisLength, settings.penWidth, description.color});
+    } catch (const VbError& error) {
+        plot->dropIfEmpty();
+        plot.reset();
+        return reportFormula(error);
+    }
+    // Points that all lie beyond the plane make no plot.
+    plot->dropIfEmpty();
+    plot.reset();
+    host().playCompletionSound();
+    plane().showPlane();
+}
+
+PlotDescription SequencePage::pointsDescription(bool custom, double count) {
+    const PlaneSettings& settings = plane().settings();
+    PlotDescription description;
+    description.kind = GraphKind::Points;
+    if (custom) {
+        description.formula = formulaField_->text();
+    } else {
+        for (int k = 0; k < 2; ++k) {
+            description.coefficientTexts[k] = parameterFields_[k]->text();
+            description.coefficients[k] = leadingNumber(description.coefficientTexts[k]);
+        }
+    }
+    // n runs from 1 to the preview's count in steps of 1.
+    description.start = 1;
+    description.end = count;
+    description.lineMethod = false;
+    description.pointStep = 1;
+    description.axisLength = settings.axisLength;
+    description.color = plane().graphColor();
+    description.penWidth = SequencePlotter::kDotWidth;
+    return description;
+}
+
+void SequencePage::stepsClicked() {
+    stepsWindow().open(this, steps());
+}
+
+void SequencePage::followSteps() {
+    if (stepsWindow().follows(this)) stepsWindow().showSteps(QString(), steps());
+}
+
+std::vector<MathBox> SequencePage::steps() const {
+    switch (currentKind()) {
+        case Kind::Arithmetic:
+            return SequenceSteps::arithmetic(leadingNumber(parameterFields_[0]->text()),
+                                             leadingNumber(parameterFields_[1]->text()));
+        case Kind::Geometric:
+            return SequenceSteps::geometric(leadingNumber(parameterFields_[0]->text()),
+                                            leadingNumber(parameterFields_[1]->text()));
+        case Kind::Custom:
+            return SequenceSteps::custom(formulaField_->text());
+        case Kind::None:
+            break;
+    }
+    return {};
 }
 
 void SequencePage::clearPreviewClicked() {

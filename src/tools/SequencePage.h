@@ -1,6 +1,10 @@
 #pragma once
 
+#include "plane/core/PlotDescription.h"
 #include "shell/TabPage.h"
+#include "tools/core/MathBox.h"
+
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -11,8 +15,8 @@ namespace zeto {
 
 class VbError;
 
-// Page "数列": arithmetic, geometric and user-defined sequences, their preview list and the
-// sum of their first N terms.
+// Page "数列": arithmetic, geometric and user-defined sequences, their preview list, the sum of
+// their first N terms, their points on the plane and their general term and sum worked out.
 class SequencePage : public TabPage {
     Q_OBJECT
   public:
@@ -29,6 +33,9 @@ class SequencePage : public TabPage {
     void previewClicked();
     void sumClicked();
     void clearPreviewClicked();
+    // "描点": the points (n, aₙ) of the preview's terms on the plane, as one plot.
+    void plotClicked();
+    void stepsClicked();
 
   private:
     enum class Kind { None, Arithmetic, Geometric, Custom };
@@ -42,6 +49,12 @@ class SequencePage : public TabPage {
     void reportDataSize();
     void reportFormula(const VbError& error);
     void arrangeParameters();
+    // What the points of the sequence as typed are plotted from: a₁ and d or q as typed, or
+    // the user's formula; n from 1 to `count`.
+    PlotDescription pointsDescription(bool custom, double count);
+    // The steps window follows the sequence as typed at each answer the page gives.
+    void followSteps();
+    std::vector<MathBox> steps() const;
 
     QListWidget* preview_;
     QComboBox* kindList_;

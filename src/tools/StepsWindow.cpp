@@ -42,7 +42,20 @@ StepsWindow::StepsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     resize(560, 480);
 }
 
+void StepsWindow::open(const QObject* source, std::vector<MathBox> steps) {
+    source_ = source;
+    showSteps(QString(), std::move(steps));
+    show();
+    raise();
+    activateWindow();
+}
+
+bool StepsWindow::follows(const QObject* source) const {
+    return isVisible() && source_ == source;
+}
+
 void StepsWindow::showSteps(const QString& title, std::vector<MathBox> steps) {
+    if (steps.empty()) return clear();
     if (!title.isEmpty()) steps.insert(steps.begin(), MathBox::text(title));
     view_->setLines(std::move(steps));
     view_->adjustSize();

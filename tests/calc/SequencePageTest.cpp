@@ -1,8 +1,15 @@
 #include "CalcFixture.h"
+#include "PlaneProbe.h"
+
+#include "plane/CoordinateWindow.h"
+#include "platform/DrawingSurface.h"
 
 #include <QComboBox>
 #include <QTest>
 #include <QTimer>
+
+#include <string>
+#include <vector>
 
 namespace zeto::test {
 namespace {
@@ -169,6 +176,102 @@ TEST_F(SequencePageTest, CustomFormulaFailures) {
         EXPECT_EQ(sum(), third ? QStringLiteral("-1.5") : QString());
     }
     EXPECT_EQ(shell.sounds, 0);
+}
+
+// The window follows the sequence as typed at each preview, sum or plot.
+TEST_F(SequencePageTest, StepsButtonShowsTheSequenceAsTyped) {
+    click("Cmdsteps3");
+    const struct {
+        QString kind;
+        const char* a1;
+        const char* second;
+        const char* button;
+        const char* piece;
+    } cases[] = {
+        {kArithmetic, "1", "2", "Command15", "aₙ=a₁+(n-1)d=1+(n-1)×2=2n-1"},
+        {kArithmetic, "1", "2", "Command16", "Sₙ=n(a₁+aₙ)/2=n²"},
+        {kGeometric, "1", "2", "Command15", "aₙ=a₁qⁿ⁻¹=2ⁿ⁻¹"},
+        {kGeometric, "1", "2", "Command16", "Sₙ=a₁(1-qⁿ)/(1-q)=2ⁿ-1"},
+        {kGeometric, "3", "1", "Cmdseqplot", "Sₙ=na₁=3n"},
+        {kCustom, "", "", "Command16", "aₙ=n²+n+2"},  // the formula N^2+N+2 it starts with
+        {kArithmetic, "5", "0", "Cmdsteps3", "aₙ=a₁+(n-1)d=5+(n-1)×0=5"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.piece);
+        setUp(c.kind, c.a1, c.second, QStringLiteral("10"));
+        click(c.button);
+        shell.scripted.clear();
+        EXPECT_TRUE(shell.steps.isVisible());
+        EXPECT_NE(shell.stepsText().find(c.piece), std::string::npos) << shell.stepsText();
+    }
+}
+
+// "描点": the terms up to the preview's count as filled dots of 3 pixels' radius in the graph
+// colour, as one plot; points beyond the plane (-10 to 10 on both axes) are left out.
+TEST_F(SequencePageTest, PlotButtonDrawsTheTermsAsDots) {
+    shell.tucolor = kRed;
+    CoordinateWindow& plane = shell.coordinateWindow();
+    const struct {
+        QString kind;
+        const char* a1;
+        const char* second;
+        QString count;
+        std::vector<QPoint> points;
+        QString message;
+    } cases[] = {
+        {kArithmetic, "1", "2", "100", {{1, 1}, {2, 3}, {3, 5}, {4, 7}, {5, 9}}, {}},
+        {kArithmetic, "1", "2", "3", {{1, 1}, {2, 3}, {3, 5}}, {}},
+        {kArithmetic,
+         "-12",
+         "3",
+         "100",
+         {{2, -9}, {3, -6}, {4, -3}, {5, 0}, {6, 3}, {7, 6}, {8, 9}},
+         {}},
+        {kGeometric, "1", "-2", "100", {{1, 1}, {2, -2}, {3, 4}, {4, -8}}, {}},
+        {kGeometric, "1e308", "10", "100", {}, {}},  // 1E+308, then beyond the doubles
+        {kGeometric, "1", "q", "100", {}, kDataSize},
+        {kArithmetic, "1", "2", "abc", {}, kDataSize},
+        {kCustom, "N^2+N+2", "", "100", {{1, 4}, {2, 8}}, {}},
+        {kCustom, "abc(N)", "", "100", {}, kFormula},
+        {kCustom, "N+4/(N-3)", "", "100", {{1, -1}, {2, -2}}, kFormula},  // no third term
+    };
+    int sounds = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.a1 << " " << c.second << " " << c.count.toStdString());
+        setUp(c.kind, c.a1, c.second, c.count);
+        if (c.kind == kCustom) field("Zdytxgs")->setText(QLatin1String(c.a1));
+        shell.planes().clearPlane();
+        plane.hide();
+        click("Cmdseqplot");
+        const QImage& image = plane.surface().image();
+        const PlaneGrid grid{image.width(), image.height(), 10};
+        std::vector<QRect> boxes;
+        for (const QPoint& p : c.points) {
+            const int x = grid.col(p.x()), y = grid.row(p.y());
+            boxes.emplace_back(x - 3, y - 3, 7, 7);
+            for (int dx = -2; dx <= 2; ++dx)
+                for (int dy = -2; dy <= 2; ++dy)
+                    if (dx * dx + dy * dy <= 5) {
+                        EXPECT_TRUE(hasColor(image, x + dx, y + dy, kRed));
+                    }
+        }
+        EXPECT_EQ(strayPixels(image, kRed, boxes), 0);
+        const PlaneRecord& record = plane.record();
+        ASSERT_EQ(record.plotCount(), c.points.empty() ? 0u : 1u);
+        if (!c.points.empty()) {
+            EXPECT_EQ(record.entries().back().plot->kind, GraphKind::Points);
+            EXPECT_EQ(record.entries().back().plot->color, kRed);
+            EXPECT_EQ(record.entries().back().pieces.size(), c.points.size());
+        }
+        EXPECT_EQ(plane.surface().drawWidth(), shell.settings().penWidth);
+        if (c.message.isEmpty()) {
+            EXPECT_TRUE(messages().isEmpty());
+            EXPECT_TRUE(plane.isVisible());
+            EXPECT_EQ(shell.sounds, ++sounds);
+        } else {
+            expectOnlyMessage(c.message);
+        }
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "FakeShell.h"
 
 #include "plane/SettingsWindow.h"
+#include "shell/MathView.h"
 
 #include <QCoreApplication>
 
@@ -34,6 +35,10 @@ bool FakeShell::yieldToEvents() {
     ++yields;
     QCoreApplication::processEvents();
     return !closingNow;
+}
+
+std::string FakeShell::stepsText() const {
+    return steps.view()->accessibleDescription().remove(QLatin1Char(' ')).toStdString();
 }
 
 QWidget& FakeShell::settingsWidget() {

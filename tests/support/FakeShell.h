@@ -9,6 +9,7 @@
 #include "shell/PageContext.h"
 #include "shell/TaskFrame.h"
 #include "shell/TaskHost.h"
+#include "tools/StepsWindow.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 namespace zeto {
 class CoordinateWindow;
@@ -49,11 +51,13 @@ class FakeShell : public TaskHost, public PlaneHost {
     void minimiseMainWindow() override { ++minimised; }
 
     // What a page is built with.
-    PageContext context() { return {*this, scripted, *planes_, engine, programFiles}; }
+    PageContext context() { return {*this, scripted, *planes_, engine, programFiles, steps}; }
     PlaneWindows& planes() { return *planes_; }
     const PlaneSettings& settings() const { return planes_->settings(); }
     CoordinateWindow& coordinateWindow() { return planes_->plane(); }
     SettingsWindow& settingsWindow() { return planes_->settingsWindow(); }
+    // What the steps window shows as one text, spaces left out.
+    std::string stepsText() const;
 
     // A control of the stand-in main window or of the settings window, by its name.
     template <typename T>
@@ -70,6 +74,7 @@ class FakeShell : public TaskHost, public PlaneHost {
     ProgramFiles programFiles;
     script::ScriptHost engine;
     QWidget main;
+    StepsWindow steps;
     QString status = QStringLiteral("就绪");
     QStringList statusHistory;
     bool lampRunning = false;

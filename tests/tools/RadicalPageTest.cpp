@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 using zeto::Dialogs;
 using zeto::RadicalPage;
 using zeto::test::FakeShell;
@@ -121,4 +123,31 @@ TEST_F(RadicalPageTest, ClosingDuringTheReductionLeavesTheResultAlone) {
     EXPECT_FALSE(shown("mm"));
     EXPECT_FALSE(shown("nn"));
     EXPECT_EQ(shell.sounds, 0);
+}
+
+// The window follows this page's reductions until another page's button takes it over.
+TEST_F(RadicalPageTest, StepsButtonShowsTheLastReduction) {
+    QObject otherPage;
+    const struct {
+        const char* opener;  // "page", "other" or nobody opens the window first
+        const char* input;   // nullptr: nothing is computed
+        const char* piece;
+    } cases[] = {
+        {"page", "72", "72=2³×3²"},
+        {nullptr, "2.5", "√2.5=√(5/2)=√10/2"},
+        {nullptr, "-1", "请先求解"},  // refused: no reduction to show
+        {nullptr, "9999999967", "9999999967是质数"},
+        {"other", "72", "请先求解"},
+        {"page", nullptr, "√72=√(6²×2)=6√2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.piece);
+        const std::string opener = c.opener ? c.opener : "";
+        if (opener == "page") page.findChild<QPushButton*>("Cmdsteps2")->click();
+        if (opener == "other") shell.steps.open(&otherPage, {});
+        if (c.input) compute(QString::fromLatin1(c.input));
+        shell.scripted.clear();
+        EXPECT_TRUE(shell.steps.isVisible());
+        EXPECT_NE(shell.stepsText().find(c.piece), std::string::npos) << shell.stepsText();
+    }
 }
