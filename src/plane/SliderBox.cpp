@@ -24,6 +24,8 @@ double tidy(double value) {
 }
 
 constexpr int kFrameMs = 16;
+// The number fields are narrow enough for a row to fit the panel beside a slider.
+constexpr int kFieldPixels = 76;
 constexpr double kLargest = 1e9;
 
 QDoubleSpinBox* numberField(QWidget* parent, const char* name, int k) {
@@ -35,6 +37,7 @@ QDoubleSpinBox* numberField(QWidget* parent, const char* name, int k) {
     // Typing changes nothing until Enter or leaving the field.
     field->setKeyboardTracking(false);
     field->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    field->setMaximumWidth(kFieldPixels);
     return field;
 }
 
