@@ -3,8 +3,6 @@
 #include "plane/SettingsWindow.h"
 #include "shell/MathView.h"
 
-#include <QCoreApplication>
-
 namespace zeto::test {
 
 FakeShell::FakeShell() : planes_(std::make_unique<PlaneWindows>(*this)) {
@@ -14,27 +12,6 @@ FakeShell::FakeShell() : planes_(std::make_unique<PlaneWindows>(*this)) {
 FakeShell::~FakeShell() {
     closingNow = true;
     planes_.reset();
-}
-
-void FakeShell::setStatus(const QString& text) {
-    status = text;
-    statusHistory.append(text);
-}
-
-void FakeShell::startLamp() {
-    lampRunning = true;
-    ++lampStarts;
-}
-
-void FakeShell::stopLamp() {
-    lampRunning = false;
-    ++lampStops;
-}
-
-bool FakeShell::yieldToEvents() {
-    ++yields;
-    QCoreApplication::processEvents();
-    return !closingNow;
 }
 
 std::string FakeShell::stepsText() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FakeTaskHost.h"
 #include "ScriptedDialogs.h"
 
 #include "plane/PlaneHost.h"
@@ -26,22 +27,15 @@ class SettingsWindow;
 
 namespace zeto::test {
 
-// A stand-in for the main window that records what the pages and windows ask of it: the long
-// tasks' status, lamp and sound, and the plane windows' questions; with real plane windows
-// and a real expression engine.
-class FakeShell : public TaskHost, public PlaneHost {
+// A stand-in for the main window, split as the pages see it: the long tasks' host, scripted
+// dialogs, real plane windows with their own host's questions recorded, a real expression
+// engine and a steps window.
+class FakeShell : public FakeTaskHost, public PlaneHost {
   public:
     FakeShell();
     ~FakeShell() override;
 
-    // TaskHost
-    void setStatus(const QString& text) override;
-    void startLamp() override;
-    void stopLamp() override;
-    void playCompletionSound() override { ++sounds; }
-    bool yieldToEvents() override;
     bool closing() const override { return closingNow; }
-    TaskFrame& tasks() override { return frame; }
 
     // PlaneHost
     Dialogs& dialogs() override { return scripted; }
@@ -68,20 +62,11 @@ class FakeShell : public TaskHost, public PlaneHost {
         return widget;
     }
 
-    bool closingNow = false;
-    TaskFrame frame{*this};
     ScriptedDialogs scripted;
     ProgramFiles programFiles;
     script::ScriptHost engine;
     QWidget main;
     StepsWindow steps;
-    QString status = QStringLiteral("就绪");
-    QStringList statusHistory;
-    bool lampRunning = false;
-    int lampStarts = 0;
-    int lampStops = 0;
-    int sounds = 0;
-    int yields = 0;
     int helpRequests = 0;
     BgrColor tucolor = 0;
     int minimised = 0;
