@@ -51,10 +51,14 @@ class CoordinateWindow::Recording : public PlotRecording {
   public:
     Recording(CoordinateWindow& window, const PlotDescription& description)
         : window_(window), description_(description), id_(window.record_.addPlot(description)) {
+        window_.record_.find(id_)->drawing = true;
         emit window_.recordChanged();
     }
     ~Recording() override {
-        if (PlaneRecord::Entry* entry = window_.record_.find(id_)) entry->plot = description_;
+        if (PlaneRecord::Entry* entry = window_.record_.find(id_)) {
+            entry->plot = description_;
+            entry->drawing = false;
+        }
         emit window_.recordChanged();
     }
 
@@ -81,7 +85,10 @@ class CoordinateWindow::Recording : public PlotRecording {
   private:
     template <typename Draw>
     void draw(Draw&& operation) {
-        if (!window_.record_.find(id_)) id_ = window_.record_.addPlot(description_);
+        if (!window_.record_.find(id_)) {
+            id_ = window_.record_.addPlot(description_);
+            window_.record_.find(id_)->drawing = true;
+        }
         window_.drawInto(id_, [&] { operation(*window_.surface_); });
     }
 
@@ -331,7 +338,7 @@ bool CoordinateWindow::hasNoGraph(PlaneRecord::Id id) const {
 
 void CoordinateWindow::redrawPlot(PlaneRecord::Id id, const std::array<double, 3>& values) {
     PlaneRecord::Entry* entry = record_.find(id);
-    if (!entry || !entry->plot || !entry->plot->redraw) return;
+    if (!entry || !entry->plot || !entry->plot->redraw || entry->drawing) return;
     PlotDescription& d = *entry->plot;
     for (std::size_t k = 0; k < d.coefficientNames.size() && k < values.size(); ++k) {
         d.coefficients[k] = values[k];

@@ -130,7 +130,8 @@ void GraphPanel::selectionChanged() {
     sliders_->stop();
     const std::optional<PlaneRecord::Id> id = selected();
     const PlaneRecord::Entry* entry = id ? window_.record().find(*id) : nullptr;
-    if (entry && entry->plot && entry->plot->redraw)
+    // A plot still being drawn gets its sliders when it is finished.
+    if (entry && entry->plot && entry->plot->redraw && !entry->drawing)
         sliders_->bind(entry->plot->coefficientNames, entry->plot->coefficients);
     else
         sliders_->unbind();

@@ -24,6 +24,8 @@ class PlaneRecord {
         bool visible = true;
         // Drawn again with coefficients that give no graph: it draws nothing.
         bool graphless = false;
+        // The plot is still being drawn: nothing but the plot itself may change it.
+        bool drawing = false;
     };
 
     void clear() { entries_.clear(); }
