@@ -91,7 +91,7 @@ TEST_F(PlaneDrawing, TicksAndLabelsRunFromOneMinusLToLMinusOne) {
     const struct {
         int L;
         bool labels;
-        int bl;
+        int penWidth;
         BgrColor colour;  // of every tick after the first on the x axis, which is black
         int penWidth;
     } cases[] = {{10, false, 2, kBlack, 2}, {10, true, 2, kRed, 2}, {10, true, 1, kRed, 1},
@@ -100,8 +100,8 @@ TEST_F(PlaneDrawing, TicksAndLabelsRunFromOneMinusLToLMinusOne) {
     chooseSwatchColor("zbcolor", kRed);
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message()
-                     << "L " << c.L << (c.labels ? " labels" : "") << " bl " << c.bl);
-        changeSettings([&c](PlaneSettings& s) { s.penWidth = c.bl; });
+                     << "L " << c.L << (c.labels ? " labels" : "") << " pen " << c.penWidth);
+        changeSettings([&c](PlaneSettings& s) { s.penWidth = c.penWidth; });
         drawPlane(c.L, false, c.labels);
         const PlaneGrid g = grid();
         const double tick = c.L / 40.0;
@@ -137,9 +137,9 @@ TEST_F(PlaneDrawing, OutOfRangeValuesRaiseOverflowAndChangeNothing) {
     const BgrColor drawing = surface.foreColor();
     std::vector<std::function<void()>> operations;
     for (double bad : {1e39, std::numeric_limits<double>::quiet_NaN()}) {
-        operations.push_back([=] { form3.drawDot(bad, 0, kGreen); });
-        operations.push_back([=] { form3.printText(bad, 0, "w", kRed); });
-        operations.push_back([=] { form3.printText(0, bad, "w", kRed); });
+        operations.push_back([=] { coordinates.drawDot(bad, 0, kGreen); });
+        operations.push_back([=] { coordinates.printText(bad, 0, "w", kRed); });
+        operations.push_back([=] { coordinates.printText(0, bad, "w", kRed); });
     }
     for (size_t k = 0; k < operations.size(); ++k)
         EXPECT_EQ(errorCode(operations[k]), VbError::Overflow) << k;
@@ -151,8 +151,8 @@ TEST_F(PlaneDrawing, OutOfRangeValuesRaiseOverflowAndChangeNothing) {
 // own use it.
 TEST_F(PlaneDrawing, PrintedTextSetsTheDrawingColour) {
     for (BgrColor colour : {kRed, kGreen}) {
-        form3.drawAxes();
-        form3.printText(-7, 8, "Ab", colour);
+        coordinates.drawAxes();
+        coordinates.printText(-7, 8, "Ab", colour);
         EXPECT_EQ(surface.foreColor(), colour);
         EXPECT_GT(inTextBox(-7, 8, "Ab", colour), 0);
         surface.line(-8, -8, -6, -8);

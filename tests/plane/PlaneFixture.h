@@ -24,13 +24,13 @@ constexpr BgrColor kDefaultGrid = 0xFFE1DF;
 class PlaneFixture : public ::testing::Test {
   public:
     PlaneFixture()
-        : form4(shell.settingsWindow()),
-          form3(shell.coordinateWindow()),
-          surface(form3.surface()) {}
+        : settingsWindow(shell.settingsWindow()),
+          coordinates(shell.coordinateWindow()),
+          surface(coordinates.surface()) {}
 
     template <typename T>
     T* control(const char* name) {
-        T* widget = form4.findChild<T*>(QString::fromLatin1(name));
+        T* widget = settingsWindow.findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
@@ -68,7 +68,7 @@ class PlaneFixture : public ::testing::Test {
         control<QCheckBox>("opnet")->setChecked(gridShown);
         control<QCheckBox>("kd")->setChecked(labels);
         changeSettings([L](PlaneSettings& s) { s.axisLength = L; });
-        form3.drawAxes();
+        coordinates.drawAxes();
     }
 
     // Changes the settings as the program's start does, without redrawing.
@@ -80,8 +80,8 @@ class PlaneFixture : public ::testing::Test {
     }
 
     FakeShell shell;
-    SettingsWindow& form4;
-    CoordinateWindow& form3;
+    SettingsWindow& settingsWindow;
+    CoordinateWindow& coordinates;
     DrawingSurface& surface;
 };
 

@@ -23,14 +23,14 @@ namespace {
 // A shown plane with red axes and a green function colour.
 class Tools : public PlaneFixture {
   public:
-    Tools() : tools(*form3.findChild<PlaneTools*>()) {
+    Tools() : tools(*coordinates.findChild<PlaneTools*>()) {
         chooseSwatchColor("zbcolor", kRed);
         shell.tucolor = kGreen;
-        form3.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form3));
+        coordinates.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&coordinates));
     }
-    QToolButton* button(const char* name) { return form3.findChild<QToolButton*>(name); }
-    QString readOut() { return form3.findChild<QLabel*>("location")->text(); }
+    QToolButton* button(const char* name) { return coordinates.findChild<QToolButton*>(name); }
+    QString readOut() { return coordinates.findChild<QLabel*>("location")->text(); }
     LineShape& band() { return *surface.findChild<LineShape*>("Linexp"); }
     QPoint at(double x, double y) const { return QPoint(grid().col(x), grid().row(y)); }
     void click(Qt::MouseButton b, QPoint p) { QTest::mouseClick(&surface, b, {}, p); }
@@ -76,7 +76,7 @@ TEST_F(Tools, ReadOutCutsToHundredthsTowardMinusInfinityInSinglePrecision) {
 
 TEST_F(Tools, StripButtonsHaveIconsAndOverlapNeitherEachOtherNorTheReadOut) {
     const QWidget* strip[] = {button("Command1"), button("Optext"), button("Opline"),
-                              form3.findChild<QLabel*>("location")};
+                              coordinates.findChild<QLabel*>("location")};
     for (int i = 0; i < 4; ++i)
         for (int j = i + 1; j < 4; ++j)
             EXPECT_FALSE(strip[i]->geometry().intersects(strip[j]->geometry())) << i << j;
@@ -106,7 +106,7 @@ TEST_F(Tools, TextToolPrintsTheAnswerInTheAxisColourWithItsCornerAtThePress) {
     const std::optional<QString> answers[] = {std::nullopt, QString(), QStringLiteral("ZETO 图像"),
                                               QString(1000, QLatin1Char('W'))};
     for (const auto& answer : answers) {
-        form3.drawAxes();
+        coordinates.drawAxes();
         surface.setForeColor(kBlue);
         if (answer) shell.scripted.inputAnswers.push_back(*answer);
         const QImage before = image();
@@ -132,13 +132,13 @@ TEST_F(Tools, TextToolPrintsTheAnswerInTheAxisColourWithItsCornerAtThePress) {
 
 TEST_F(Tools, LineToolDrawsOneSegmentBetweenTwoPressesAndKeepsItsFirstPoint) {
     button("Opline")->click();
-    const QImage plane = image();
+    const QImage picture = image();
     click(Qt::LeftButton, at(-6, -2));
     QTest::mouseMove(&surface, at(5, 7));
     EXPECT_TRUE(band().isVisible());
     EXPECT_EQ(band().line(), QLine(at(-6, -2), at(5, 7)));
     EXPECT_EQ(band().color(), colorFromBgr(kRed));
-    EXPECT_EQ(image(), plane);  // the rubber band is not part of the picture
+    EXPECT_EQ(image(), picture);  // the rubber band is not part of the picture
 
     // A right press, a clear, the text tool and the line tool again: the first point stays.
     click(Qt::RightButton, at(8, -8));
@@ -171,7 +171,7 @@ TEST_F(Tools, LineToolDrawsOneSegmentBetweenTwoPressesAndKeepsItsFirstPoint) {
 TEST_F(Tools, PressesAndMovesWhileAPlotRunsAddToItAndLoseNothing) {
     const auto f = [](double x) { return x * x / 10 - 5; };
     button("Opline")->click();
-    QTimer::singleShot(0, &form3, [&] {
+    QTimer::singleShot(0, &coordinates, [&] {
         click(Qt::LeftButton, at(-5, 5));
         QTest::mouseMove(&surface, at(0, 0));
         click(Qt::RightButton, at(5, -6));
@@ -224,7 +224,7 @@ class FileSizeLimit {
 class Export : public Tools {
   public:
     Export() {
-        form3.drawDot(-4, 6, kGreen);
+        coordinates.drawDot(-4, 6, kGreen);
         surface.line(-8, -8, 7, 3, kBlue);
     }
     void exportAs(const QString& name) {

@@ -28,8 +28,8 @@ TEST_F(SettingsWindow, StartValuesDrawThePlaneARedrawGivesBack) {
     EXPECT_EQ(control<QLineEdit>("SLYLN")->text(), QStringLiteral("100"));
     EXPECT_EQ(surface.drawWidth(), 2);
     const QImage start = image();
-    form3.drawDot(1, 1, kGreen);
-    form3.printText(2, 2, "text", kRed);
+    coordinates.drawDot(1, 1, kGreen);
+    coordinates.printText(2, 2, "text", kRed);
     surface.circle(0, 0, 4, kGreen);
     drawPlane(10, false, true);
     EXPECT_EQ(image(), start);
@@ -53,7 +53,7 @@ TEST_F(SettingsWindow, OnlyPlaneSettingsEraseTheGraphs) {
                  {"small", true, [&] { control<QRadioButton>("Option1")->click(); }},
                  {"medium again", true, [&] { control<QRadioButton>("Option2")->click(); }}};
     for (const auto& c : cases) {
-        form3.drawDot(3.3, 4.4, kGreen);
+        coordinates.drawDot(3.3, 4.4, kGreen);
         ASSERT_GT(countColor(image(), kGreen), 0) << c.name;
         c.change();
         EXPECT_EQ(countColor(image(), kGreen) == 0, c.erases) << c.name;
@@ -65,14 +65,14 @@ TEST_F(SettingsWindow, PenWidthTakesEffectForTheNextDrawing) {
     choose(control<QComboBox>("bold"), "细");
     EXPECT_EQ(shell.settings().penWidth, 1);
     EXPECT_EQ(surface.drawWidth(), 1);
-    form4.selectPenWidth("粗");
-    form4.selectPenWidth("中等");  // no such item: nothing changes
+    settingsWindow.selectPenWidth("粗");
+    settingsWindow.selectPenWidth("中等");  // no such item: nothing changes
     EXPECT_EQ(shell.settings().penWidth, 2);
     EXPECT_EQ(surface.drawWidth(), 2);
 }
 
 TEST_F(SettingsWindow, CancelledColourDialogChangesNothing) {
-    form3.drawDot(3.3, 4.4, kGreen);
+    coordinates.drawDot(3.3, 4.4, kGreen);
     for (const char* name : {"wgcolor", "zbcolor", "bgcolor"}) {
         auto* swatch = control<ColorSwatch>(name);
         const BgrColor before = swatch->color();
@@ -90,7 +90,7 @@ TEST_F(SettingsWindow, CancelledColourDialogChangesNothing) {
 TEST_F(SettingsWindow, AxisLengthIsCheckedOnLeavingTheBox) {
     const struct {
         const char* text;
-        int sl;  // 0: refused
+        int axisLength;  // 0: refused
     } cases[] = {{"15", 15}, {"5", 5},     {"20", 20},    {"12abc", 12}, {" 8", 8},
                  {"4", 0},   {"21", 0},    {"-6", 0},     {"7.5", 0},    {"", 0},
                  {"abc", 0}, {"1e400", 0}, {"20.0001", 0}};
@@ -98,15 +98,15 @@ TEST_F(SettingsWindow, AxisLengthIsCheckedOnLeavingTheBox) {
         SCOPED_TRACE(c.text);
         shell.scripted.clear();
         const int before = shell.settings().axisLength;
-        form3.drawDot(3.3, 4.4, kGreen);
+        coordinates.drawDot(3.3, 4.4, kGreen);
         leaveField("txtsl", QString::fromUtf8(c.text));
-        EXPECT_EQ(shell.settings().axisLength, c.sl ? c.sl : before);
+        EXPECT_EQ(shell.settings().axisLength, c.axisLength ? c.axisLength : before);
         EXPECT_EQ(control<QLineEdit>("txtsl")->text(), QString::fromUtf8(c.text));
-        EXPECT_EQ(countColor(image(), kGreen) == 0, c.sl != 0);
-        if (c.sl) {
+        EXPECT_EQ(countColor(image(), kGreen) == 0, c.axisLength != 0);
+        if (c.axisLength) {
             EXPECT_TRUE(shell.scripted.messages.isEmpty());
-            // The plane now spans -sl..sl: the arrowhead tip sits on the right edge.
-            EXPECT_TRUE(colorNear(image(), grid().col(c.sl - 0.25), grid().row(0.25), kBlack));
+            // The plane now spans the new axis length: the arrowhead tip sits on the right edge.
+            EXPECT_TRUE(colorNear(image(), grid().col(c.axisLength - 0.25), grid().row(0.25), kBlack));
         } else {
             EXPECT_EQ(shell.scripted.messageTexts(), QStringList{kAxisLengthMessage});
             EXPECT_EQ(shell.scripted.messages.value(0).icon, Dialogs::Icon::None);
@@ -116,9 +116,9 @@ TEST_F(SettingsWindow, AxisLengthIsCheckedOnLeavingTheBox) {
 
 // A refused axis length lets the focus go on; a preview count that is no number takes it back.
 TEST_F(SettingsWindow, FieldsAreCheckedWhenTheUserTabsAway) {
-    form4.show();
-    QApplication::setActiveWindow(&form4);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form4));
+    settingsWindow.show();
+    QApplication::setActiveWindow(&settingsWindow);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&settingsWindow));
     QWidget* next = control<QPushButton>("Command2");
     const struct {
         const char* field;
@@ -170,7 +170,7 @@ TEST_F(SettingsWindow, FinenessItemsSetThePointStep) {
         EXPECT_FLOAT_EQ(shell.settings().pointStep, static_cast<float>(3.1415926535 / c.divisor))
             << c.item;
     }
-    form4.selectFineness("超高");
+    settingsWindow.selectFineness("超高");
     EXPECT_FLOAT_EQ(shell.settings().pointStep, static_cast<float>(3.1415926535 / 5000));
 }
 
@@ -185,7 +185,7 @@ TEST_F(SettingsWindow, SizeOptionsSetTheClientAreaAndRedraw) {
                  {"Option3", QSize(592, 533)}};
     for (const auto& c : cases) {
         if (c.option) control<QRadioButton>(c.option)->click();
-        EXPECT_EQ(form3.size(), c.pixels);
+        EXPECT_EQ(coordinates.size(), c.pixels);
         EXPECT_EQ(surface.geometry(), QRect(QPoint(0, 0), c.pixels));
         EXPECT_EQ(image().size(), c.pixels);
         const PlaneGrid g = grid();
@@ -196,25 +196,25 @@ TEST_F(SettingsWindow, SizeOptionsSetTheClientAreaAndRedraw) {
 }
 
 TEST_F(SettingsWindow, ClosingOrConfirmingHidesUntilTheProgramEnds) {
-    form3.show();
-    form3.drawDot(1, 1, kGreen);
-    for (QWidget* w : {static_cast<QWidget*>(&form3), static_cast<QWidget*>(&form4)}) {
+    coordinates.show();
+    coordinates.drawDot(1, 1, kGreen);
+    for (QWidget* w : {static_cast<QWidget*>(&coordinates), static_cast<QWidget*>(&settingsWindow)}) {
         w->show();
         EXPECT_FALSE(w->close()) << w->objectName().toStdString();
         EXPECT_FALSE(w->isVisible());
     }
     // Shown again, the plane still has its picture, on the screen too.
-    form3.show();
+    coordinates.show();
     EXPECT_GT(countColor(image(), kGreen), 0);
     EXPECT_EQ(surface.grab().toImage().convertToFormat(QImage::Format_RGB32), image());
-    form4.show();
+    settingsWindow.show();
     control<QPushButton>("Command1")->click();
-    EXPECT_FALSE(form4.isVisible());
+    EXPECT_FALSE(settingsWindow.isVisible());
     control<QPushButton>("Command2")->click();  // "帮助"
     EXPECT_EQ(shell.helpRequests, 1);
     shell.closingNow = true;
-    EXPECT_TRUE(form3.close());
-    EXPECT_TRUE(form4.close());
+    EXPECT_TRUE(coordinates.close());
+    EXPECT_TRUE(settingsWindow.close());
 }
 
 }  // namespace

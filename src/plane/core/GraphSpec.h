@@ -25,7 +25,7 @@ struct GraphSpec {
     //  Parabola2 x² = 2p y: {p}. Semi-axes are |a|, |b| (signs do not matter).
     std::array<double, 3> c{};
     // Functions: the drawn domain [from, to]. Curves and Points: the visible plane, the square
-    // from .. to on both axes (-sl .. sl).
+    // from .. to on both axes (the axis length either way).
     double from = -5, to = 5;
     // y at x for the function kinds; throws zeto::VbError where the value is undefined. The
     // built-in kinds fall back to the plotter's own formulas when it is empty; the Formula
