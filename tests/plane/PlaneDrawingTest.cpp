@@ -91,7 +91,7 @@ TEST_F(PlaneDrawing, TicksAndLabelsRunFromOneMinusLToLMinusOne) {
     const struct {
         int L;
         bool labels;
-        int penWidth;
+        int chosenWidth;  // the settings' pen width, which the redraw restores where it can
         BgrColor colour;  // of every tick after the first on the x axis, which is black
         int penWidth;
     } cases[] = {{10, false, 2, kBlack, 2}, {10, true, 2, kRed, 2}, {10, true, 1, kRed, 1},
@@ -100,8 +100,8 @@ TEST_F(PlaneDrawing, TicksAndLabelsRunFromOneMinusLToLMinusOne) {
     chooseSwatchColor("zbcolor", kRed);
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message()
-                     << "L " << c.L << (c.labels ? " labels" : "") << " pen " << c.penWidth);
-        changeSettings([&c](PlaneSettings& s) { s.penWidth = c.penWidth; });
+                     << "L " << c.L << (c.labels ? " labels" : "") << " pen " << c.chosenWidth);
+        changeSettings([&c](PlaneSettings& s) { s.penWidth = c.chosenWidth; });
         drawPlane(c.L, false, c.labels);
         const PlaneGrid g = grid();
         const double tick = c.L / 40.0;
