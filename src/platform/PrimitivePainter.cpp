@@ -2,8 +2,10 @@
 
 #include "platform/ColorSwatch.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPainterPath>
 #include <QStringList>
 
 #include <algorithm>
@@ -28,6 +30,14 @@ constexpr double kLargestPaintedRadius = 1e5;
 constexpr int kHugeCircleSegments = 1024;
 constexpr double kTwoPi = 6.283185307179586476925;
 
+// A joined path leaves out points closer than this to the last one it kept, in the target's
+// pixels: a finely sampled curve would otherwise carry thousands of invisible steps.
+constexpr double kSmallestStep = 0.25;
+
+bool sameStyle(const Primitive& a, const Primitive& b) {
+    return a.shape == b.shape && a.color == b.color && a.width == b.width;
+}
+
 // The pixels a segment with round caps can touch.
 QRect segmentArea(const QPointF& a, const QPointF& b, int width) {
     const int reach = width + 1;
@@ -39,7 +49,11 @@ QRect segmentArea(const QPointF& a, const QPointF& b, int width) {
 PrimitivePainter::PrimitivePainter(const QTransform& toPixel, const QSize& pixels,
                                    const QFont& font, Style style)
     : toPixel_(toPixel), pixels_(pixels), font_(font), style_(style) {
-    if (style_.scale != 1) font_.setPointSizeF(font_.pointSizeF() * style_.scale);
+    if (style_.scale != 1) {
+        // The font's size on screen, in the target's pixels.
+        const double screenPixels = QFontInfo(font).pixelSize();
+        font_.setPixelSize(std::max(1, static_cast<int>(std::lround(screenPixels * style_.scale))));
+    }
     font_.setStyleStrategy(style_.smooth ? QFont::PreferAntialias : QFont::NoAntialias);
 }
 
@@ -69,6 +83,92 @@ QRect PrimitivePainter::paint(QPainter& p, const Primitive& piece) const {
             return text(p, piece);
     }
     return QRect();
+}
+
+void PrimitivePainter::paintAll(QPainter& p, const std::vector<Primitive>& pieces,
+                                std::size_t from) const {
+    std::size_t k = from;
+    while (k < pieces.size()) {
+        const Primitive& piece = pieces[k];
+        const bool joinable = style_.smooth && (piece.shape == Primitive::Shape::Segment ||
+                                                piece.shape == Primitive::Shape::Dot);
+        if (joinable) {
+            k = paintRun(p, pieces, k);
+        } else {
+            paint(p, piece);
+            ++k;
+        }
+    }
+}
+
+std::size_t PrimitivePainter::paintRun(QPainter& p, const std::vector<Primitive>& pieces,
+                                       std::size_t first) const {
+    const Primitive& head = pieces[first];
+    const bool dots = head.shape == Primitive::Shape::Dot;
+    const int width = penWidth(head.width);
+    QPainterPath path;
+    QPointF tip;      // where the path's pen is
+    QPointF kept;     // the last point the path holds
+    QPointF skipped;  // a point left out for now, added when the pen lifts or the run ends
+    bool hasSkipped = false;
+    bool penDown = false;
+    const auto lift = [&] {
+        if (hasSkipped) path.lineTo(skipped);
+        hasSkipped = false;
+        penDown = false;
+    };
+    const auto extend = [&](QPointF a, QPointF b) {
+        if (!std::isfinite(b.x() - a.x()) || !std::isfinite(b.y() - a.y()) ||
+            !clipToView(a, b, head.width)) {
+            lift();
+            return;
+        }
+        if (!penDown || a != tip) {
+            lift();
+            path.moveTo(a);
+            kept = a;
+            penDown = true;
+        }
+        tip = b;
+        if (QLineF(kept, b).length() < kSmallestStep) {
+            skipped = b;
+            hasSkipped = true;
+            return;
+        }
+        path.lineTo(b);
+        kept = b;
+        hasSkipped = false;
+    };
+
+    std::size_t k = first;
+    QPointF previous = toPixel_.map(QPointF(head.x1, head.y1));
+    if (!dots) extend(previous, toPixel_.map(QPointF(head.x2, head.y2)));
+    for (++k; k < pieces.size(); ++k) {
+        const Primitive& piece = pieces[k];
+        if (!sameStyle(piece, head)) break;
+        if (dots) {
+            // Dots join while each touches the one before it.
+            const QPointF centre = toPixel_.map(QPointF(piece.x1, piece.y1));
+            if (!(QLineF(previous, centre).length() <= width)) break;
+            extend(previous, centre);
+            previous = centre;
+        } else {
+            const Primitive& before = pieces[k - 1];
+            if (piece.x1 != before.x2 || piece.y1 != before.y2) break;
+            extend(toPixel_.map(QPointF(piece.x1, piece.y1)),
+                   toPixel_.map(QPointF(piece.x2, piece.y2)));
+        }
+    }
+    lift();
+    if (dots && k == first + 1) {
+        dot(p, previous, head.color, head.width);
+        return k;
+    }
+    if (path.isEmpty()) return k;
+    p.setPen(QPen(colorFromBgr(head.color), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+    return k;
 }
 
 QRect PrimitivePainter::segment(QPainter& p, const Primitive& s) const {
