@@ -89,7 +89,10 @@ CoordinateWindow::CoordinateWindow(PlaneHost& host, PlaneSettingsModel& settings
     centreOnScreen(this);
     surface_->setBackColor(settings_.value().backgroundColor);
     surface_->setDrawWidth(settings_.value().penWidth);
+    surface_->setSmooth(settings_.value().antialiased);
     drawAxes();
+    connect(surface_, &DrawingSurface::resolutionChanged, this,
+            &CoordinateWindow::repaintFromRecord);
 
     tools_ = new PlaneTools(host, *this);
     connect(&settings_, &PlaneSettingsModel::changed, this, &CoordinateWindow::settingsChanged);
@@ -115,6 +118,10 @@ void CoordinateWindow::settingsChanged(const PlaneSettings& previous,
             break;
         case PlaneSettingsModel::Effect::Resize:
             resizePlane(now.planeTwips);
+            break;
+        case PlaneSettingsModel::Effect::Repaint:
+            surface_->setSmooth(now.antialiased);
+            repaintFromRecord();
             break;
     }
 }
@@ -201,8 +208,10 @@ void CoordinateWindow::drawInto(PlaneRecord::Id id, Draw&& draw) {
         const SinkScope keep(*surface_, &pending_);
         draw();
     }
-    if (PlaneRecord::Entry* entry = record_.find(id))
-        entry->pieces.insert(entry->pieces.end(), pending_.begin(), pending_.end());
+    PlaneRecord::Entry* entry = record_.find(id);
+    if (!entry || pending_.empty()) return;
+    entry->pieces.insert(entry->pieces.end(), pending_.begin(), pending_.end());
+    emit piecesAdded();
 }
 
 void CoordinateWindow::markDot(double x, double y, BgrColor color) {
@@ -222,6 +231,20 @@ void CoordinateWindow::markLine(double x1, double y1, double x2, double y2) {
 
 std::vector<Primitive> CoordinateWindow::overlay() const {
     return {};
+}
+
+PlanePicture CoordinateWindow::picture() const {
+    PlanePicture picture;
+    picture.settings = settings_.value();
+    picture.font = surface_->font();
+    picture.screenPixels = surface_->size();
+    picture.screenTransform = surface_->toPixelTransform();
+    picture.screenAxes = axes_;
+    for (const std::vector<Primitive>* layer : record_.visibleLayers())
+        picture.pieces.insert(picture.pieces.end(), layer->begin(), layer->end());
+    const std::vector<Primitive> over = overlay();
+    picture.pieces.insert(picture.pieces.end(), over.begin(), over.end());
+    return picture;
 }
 
 void CoordinateWindow::repaintFromRecord() {

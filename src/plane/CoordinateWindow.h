@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plane/PlanePicture.h"
 #include "plane/PlaneWindow.h"
 #include "plane/core/PlaneRecord.h"
 #include "plane/core/PlaneSettingsModel.h"
@@ -50,6 +51,9 @@ class CoordinateWindow : public PlaneWindow {
     // What the window shows over the record and never keeps in it (the marks of a graph's
     // special points), in plane units; a picture made of what the screen shows paints it last.
     std::vector<Primitive> overlay() const;
+    // What the window shows now, kept apart from it: the exports, the clipboard and the
+    // printer draw from it while plots draw on.
+    PlanePicture picture() const;
 
     // Sets the client area (the surface fills it exactly) and draws the plane afresh.
     void resizePlane(QSize twips);
@@ -57,6 +61,8 @@ class CoordinateWindow : public PlaneWindow {
   signals:
     // A plot or a mark entered or left the record, or the record was emptied.
     void recordChanged();
+    // A running plot or a mark added pieces to an entry of the record.
+    void piecesAdded();
 
   private:
     class Recording;
