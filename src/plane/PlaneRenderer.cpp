@@ -115,15 +115,15 @@ void PlaneRenderer::addNumbers(std::vector<Primitive>& pieces, const PlaneFrame&
     for (int j = 1 - L; j <= L - 1; ++j)
         widest = std::max(widest, metrics.horizontalAdvance(numberText(j)));
     const int stepAcross = numberStep(unitAcross, widest + 2 * gap);
-    // Numbers up the y axis stay clear of those along the x axis, which are a line high.
-    const int stepDown = numberStep(unitDown, 2 * height);
+    const int stepDown = numberStep(unitDown, height + gap);
     for (int j = 1 - L; j <= L - 1; ++j) {
         const QString text = numberText(j);
         const double width = metrics.horizontalAdvance(text);
         const QPointF tick = frame.toTarget.map(QPointF(j, j));
         if (j % stepAcross == 0) {
-            // Under its tick; the origin's beside the y axis.
-            const double left = j == 0 ? origin.x() - gap - width : tick.x() - width / 2;
+            // Under its tick; the origin's beside the y axis, clear of its ticks.
+            const double left =
+                j == 0 ? origin.x() - tickReach - gap - width : tick.x() - width / 2;
             place(QPointF(left, origin.y() + gap), width, text);
         }
         if (j != 0 && j % stepDown == 0)

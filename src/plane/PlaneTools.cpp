@@ -21,6 +21,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMimeData>
+#include <QScreen>
 #include <QToolButton>
 
 #include <algorithm>
@@ -149,10 +150,10 @@ void PlaneTools::buildShortcuts() {
         shortcuts_.push_back(action);
         return action;
     };
+    // The window keeps them too: it may still hold the keyboard while the view is shown.
     window_.addAction(add(Qt::Key_F11, &PlaneTools::toggleProjection));
     window_.addAction(add(QKeySequence::Copy, &PlaneTools::copyPicture));
-    // Esc only means something in projection mode; the view gets it with the others.
-    add(Qt::Key_Escape, &PlaneTools::leaveProjection);
+    window_.addAction(add(Qt::Key_Escape, &PlaneTools::leaveProjection));
 }
 
 void PlaneTools::chooseTextTool() {
@@ -293,6 +294,8 @@ void PlaneTools::enterProjection() {
         connect(projection_, &ProjectionView::mouseMoved, this, &PlaneTools::pointerMoved);
     }
     projection_->setCursor(surface_.cursor());
+    // The screen the window is on, whole, also where no window manager makes it so.
+    if (QScreen* screen = window_.screen()) projection_->setGeometry(screen->geometry());
     projection_->showFullScreen();
     moveTo(projection_);
     projection_->raise();

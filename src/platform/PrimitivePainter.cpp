@@ -4,6 +4,7 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStringList>
@@ -34,9 +35,93 @@ constexpr double kTwoPi = 6.283185307179586476925;
 // pixels: a finely sampled curve would otherwise carry thousands of invisible steps.
 constexpr double kSmallestStep = 0.25;
 
+// Points of one polyline a raster painter is handed at a time.
+constexpr std::size_t kRasterPolyline = 64;
+
+// A curve drawn a branch at a time, or two branches in turn (the halves of an ellipse, of a
+// hyperbola), keeps this many of its ends open for the pieces that continue them.
+constexpr std::size_t kOpenEnds = 4;
+
 bool sameStyle(const Primitive& a, const Primitive& b) {
     return a.shape == b.shape && a.color == b.color && a.width == b.width;
 }
+
+// The pieces of one colour and width as polylines: a segment continues the open polyline that
+// ends where it starts, or within half the pen's width of it (plots whose segments overlap
+// their neighbours: the pen covers the difference), a dot the one whose end it touches. A dot
+// that touches nothing stays a dot. Points closer than kSmallestStep to the last one a
+// polyline keeps are left out.
+class Polylines {
+  public:
+    explicit Polylines(double dotReach) : dotReach_(dotReach) {}
+
+    void segment(const QPointF& a, const QPointF& b) {
+        Line* line = openLine([&a](const Line& l) { return l.tip == a; });
+        if (!line) {
+            line =
+                openLine([&](const Line& l) { return QLineF(l.tip, a).length() <= dotReach_ / 2; });
+        }
+        if (!line) line = startLine(a);
+        extend(*line, b);
+    }
+    void dot(const QPointF& centre) {
+        Line* line =
+            openLine([&](const Line& l) { return QLineF(l.tip, centre).length() <= dotReach_; });
+        if (line) {
+            extend(*line, centre);
+        } else {
+            startLine(centre);
+        }
+    }
+    // Hands each polyline of two or more points, and each dot left alone, to `stroke` and
+    // `spot`.
+    template <typename Stroke, typename Spot>
+    void finish(Stroke&& stroke, Spot&& spot) {
+        for (Line& line : lines_) {
+            if (line.skipped) line.points.push_back(line.tip);
+            const QPointF& start = line.points.front();
+            if (line.points.size() == 1 || (line.points.size() == 2 && line.points[1] == start)) {
+                spot(start);
+            } else {
+                stroke(line.points);
+            }
+        }
+    }
+
+  private:
+    struct Line {
+        std::vector<QPointF> points;
+        QPointF tip;           // where the last piece ended
+        bool skipped = false;  // the tip is not among the points yet
+    };
+
+    template <typename Continues>
+    Line* openLine(Continues&& continues) {
+        for (auto k = open_.rbegin(); k != open_.rend(); ++k) {
+            if (!continues(lines_[*k])) continue;
+            const std::size_t index = *k;
+            open_.erase(std::next(k).base());
+            open_.push_back(index);
+            return &lines_[index];
+        }
+        return nullptr;
+    }
+    Line* startLine(const QPointF& at) {
+        lines_.push_back(Line{{at}, at, false});
+        open_.push_back(lines_.size() - 1);
+        if (open_.size() > kOpenEnds) open_.erase(open_.begin());
+        return &lines_.back();
+    }
+    static void extend(Line& line, const QPointF& to) {
+        line.tip = to;
+        line.skipped = QLineF(line.points.back(), to).length() < kSmallestStep;
+        if (!line.skipped) line.points.push_back(to);
+    }
+
+    double dotReach_;
+    std::vector<Line> lines_;
+    std::vector<std::size_t> open_;  // indices into lines_, the most recently continued last
+};
 
 // The pixels a segment with round caps can touch.
 QRect segmentArea(const QPointF& a, const QPointF& b, int width) {
@@ -104,70 +189,46 @@ void PrimitivePainter::paintAll(QPainter& p, const std::vector<Primitive>& piece
 std::size_t PrimitivePainter::paintRun(QPainter& p, const std::vector<Primitive>& pieces,
                                        std::size_t first) const {
     const Primitive& head = pieces[first];
-    const bool dots = head.shape == Primitive::Shape::Dot;
     const int width = penWidth(head.width);
-    QPainterPath path;
-    QPointF tip;      // where the path's pen is
-    QPointF kept;     // the last point the path holds
-    QPointF skipped;  // a point left out for now, added when the pen lifts or the run ends
-    bool hasSkipped = false;
-    bool penDown = false;
-    const auto lift = [&] {
-        if (hasSkipped) path.lineTo(skipped);
-        hasSkipped = false;
-        penDown = false;
-    };
-    const auto extend = [&](QPointF a, QPointF b) {
-        if (!std::isfinite(b.x() - a.x()) || !std::isfinite(b.y() - a.y()) ||
-            !clipToView(a, b, head.width)) {
-            lift();
-            return;
-        }
-        if (!penDown || a != tip) {
-            lift();
-            path.moveTo(a);
-            kept = a;
-            penDown = true;
-        }
-        tip = b;
-        if (QLineF(kept, b).length() < kSmallestStep) {
-            skipped = b;
-            hasSkipped = true;
-            return;
-        }
-        path.lineTo(b);
-        kept = b;
-        hasSkipped = false;
-    };
-
+    const double m = viewMargin(head.width);
+    Polylines lines(width);
     std::size_t k = first;
-    QPointF previous = toPixel_.map(QPointF(head.x1, head.y1));
-    if (!dots) extend(previous, toPixel_.map(QPointF(head.x2, head.y2)));
-    for (++k; k < pieces.size(); ++k) {
+    for (; k < pieces.size() && sameStyle(pieces[k], head); ++k) {
         const Primitive& piece = pieces[k];
-        if (!sameStyle(piece, head)) break;
-        if (dots) {
-            // Dots join while each touches the one before it.
-            const QPointF centre = toPixel_.map(QPointF(piece.x1, piece.y1));
-            if (!(QLineF(previous, centre).length() <= width)) break;
-            extend(previous, centre);
-            previous = centre;
-        } else {
-            const Primitive& before = pieces[k - 1];
-            if (piece.x1 != before.x2 || piece.y1 != before.y2) break;
-            extend(toPixel_.map(QPointF(piece.x1, piece.y1)),
-                   toPixel_.map(QPointF(piece.x2, piece.y2)));
+        QPointF a = toPixel_.map(QPointF(piece.x1, piece.y1));
+        if (head.shape == Primitive::Shape::Dot) {
+            if (a.x() > -m && a.y() > -m && a.x() < pixels_.width() - 1 + m &&
+                a.y() < pixels_.height() - 1 + m) {
+                lines.dot(a);
+            }
+            continue;
+        }
+        QPointF b = toPixel_.map(QPointF(piece.x2, piece.y2));
+        if (std::isfinite(b.x() - a.x()) && std::isfinite(b.y() - a.y()) &&
+            clipToView(a, b, head.width)) {
+            lines.segment(a, b);
         }
     }
-    lift();
-    if (dots && k == first + 1) {
-        dot(p, previous, head.color, head.width);
-        return k;
-    }
-    if (path.isEmpty()) return k;
-    p.setPen(QPen(colorFromBgr(head.color), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(path);
+    const QColor color = colorFromBgr(head.color);
+    const QPen pen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    // A vector file gets each curve whole; a raster painter is much faster with short
+    // polylines than with one that spans the picture.
+    const bool raster = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster;
+    lines.finish(
+        [&](const std::vector<QPointF>& points) {
+            p.setPen(pen);
+            if (!raster) {
+                QPainterPath path(points.front());
+                for (std::size_t k = 1; k < points.size(); ++k) path.lineTo(points[k]);
+                p.drawPath(path);
+                return;
+            }
+            for (std::size_t from = 0; from + 1 < points.size(); from += kRasterPolyline - 1) {
+                const std::size_t count = std::min(kRasterPolyline, points.size() - from);
+                p.drawPolyline(points.data() + from, static_cast<int>(count));
+            }
+        },
+        [&](const QPointF& centre) { dot(p, centre, head.color, head.width); });
     return k;
 }
 

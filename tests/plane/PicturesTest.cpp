@@ -301,7 +301,7 @@ TEST_F(Pictures, ProjectionShowsTheRecordRoundAndTheToolsWorkInPlaneUnits) {
     EXPECT_NEAR(mark.pieces[0].y1, -2.0052, 0.0001);
 
     view->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(view));
+    ASSERT_TRUE(QTest::qWaitFor([view] { return QApplication::activeWindow() == view; }));
     QTest::keyClick(view, Qt::Key_Escape);
     EXPECT_FALSE(view->isVisible());
     EXPECT_EQ(button("Cmdfull")->window(), &form3);
