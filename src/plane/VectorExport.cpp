@@ -46,10 +46,13 @@ QByteArray VectorExport::svg(const PlanePicture& picture) {
     generator.setTitle(QStringLiteral("ZETO"));
     {
         QPainter p(&generator);
-        const QRectF whole(0, 0, extent, extent);
-        p.fillRect(whole, colorFromBgr(picture.settings.backgroundColor));
-        picture.paint(
-            p, PlaneFrame::square(whole, L, unit, QSize(extent, extent), picture.screenUnit()));
+        p.fillRect(QRectF(0, 0, extent, extent), colorFromBgr(picture.settings.backgroundColor));
+        // The pieces are cut at the plane's edges: SVG keeps no clip.
+        const double plane = 2 * L * unit;
+        p.translate((extent - plane) / 2, (extent - plane) / 2);
+        const int view = static_cast<int>(std::ceil(plane));
+        picture.paint(p, PlaneFrame::square(QRectF(0, 0, plane, plane), L, unit, QSize(view, view),
+                                            picture.screenUnit()));
     }
     return buffer.data();
 }
