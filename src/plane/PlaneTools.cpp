@@ -37,7 +37,9 @@ constexpr int kRightButton = 2;
 // The 32-pixel pictures of the icon set, halved: the buttons are 23 by 22 pixels.
 constexpr int kIconPixels = 16;
 
-// The strip's buttons are this far apart, left edge to left edge, in twips.
+// The buttons after the line tool `Opline` follow it this far apart, left edge to left edge,
+// in twips.
+constexpr int kLineToolLeftTwips = 863;
 constexpr int kStripPitchTwips = 360;
 constexpr int kStripTopTwips = 75;
 
@@ -94,7 +96,8 @@ PlaneTools::PlaneTools(PlaneHost& host, CoordinateWindow& window)
 void PlaneTools::buildStrip() {
     exportButton_ = addToolButton("Command1", QStringLiteral("导出图像"), "export.png", 120, 75);
     textTool_ = addToolButton("Optext", QStringLiteral("文字工具"), "text.png", 480, 75);
-    lineTool_ = addToolButton("Opline", QStringLiteral("直线工具"), "line.png", 863, 99);
+    lineTool_ =
+        addToolButton("Opline", QStringLiteral("直线工具"), "line.png", kLineToolLeftTwips, 99);
     textTool_->setCheckable(true);
     lineTool_->setCheckable(true);
     connect(exportButton_, &QToolButton::clicked, this, &PlaneTools::exportPicture);
@@ -138,7 +141,7 @@ QToolButton* PlaneTools::addStripButton(const char* name, const QString& tip, co
         return qobject_cast<QToolButton*>(w) != nullptr;
     }));
     // The designed three stand at their own places; the ones after them follow at one pitch.
-    const int left = 863 + (last - 2) * kStripPitchTwips;
+    const int left = kLineToolLeftTwips + (last - 2) * kStripPitchTwips;
     return addToolButton(name, tip, icon, left, kStripTopTwips);
 }
 
@@ -150,7 +153,8 @@ void PlaneTools::buildShortcuts() {
         shortcuts_.push_back(action);
         return action;
     };
-    // The window keeps them too: it may still hold the keyboard while the view is shown.
+    // The projection view takes the same keys when it is first shown; the window keeps them,
+    // for it may still hold the keyboard while the view is up.
     window_.addAction(add(Qt::Key_F11, &PlaneTools::toggleProjection));
     window_.addAction(add(QKeySequence::Copy, &PlaneTools::copyPicture));
     window_.addAction(add(Qt::Key_Escape, &PlaneTools::leaveProjection));
