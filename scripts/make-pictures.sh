@@ -53,6 +53,13 @@ icon export.png '#1f9d55' -fill white -draw 'rectangle 6,4 25,17' -fill '#1f9d55
 icon text.png '#c2462e' -fill white -font "$BOLD" -pointsize 24 -gravity center -annotate +0+0 'A'
 icon line.png '#d9822b' -stroke white -strokewidth 2 -draw 'line 8,24 24,8' -stroke none \
      -fill white -draw 'rectangle 5,21 10,26' -draw 'rectangle 22,6 27,11'
+icon full.png '#2f7dd1' -stroke white -strokewidth 2 -fill none \
+     -draw 'polyline 6,12 6,6 12,6' -draw 'polyline 20,6 26,6 26,12' \
+     -draw 'polyline 26,20 26,26 20,26' -draw 'polyline 12,26 6,26 6,20'
+icon print.png '#5b6b7a' -fill white -draw 'rectangle 10,4 21,9' -fill '#c9d3dc' \
+     -draw 'rectangle 4,10 27,21' -fill '#2b3640' -draw 'rectangle 8,16 23,19' -fill white \
+     -draw 'rectangle 10,18 21,27' -fill '#5b6b7a' -draw 'rectangle 12,20 19,21' \
+     -draw 'rectangle 12,24 19,25'
 icon list.png '#3b6fb6' -fill '#ffe14d' -draw 'rectangle 6,7 9,10' -draw 'rectangle 6,15 9,18' \
      -draw 'rectangle 6,23 9,26' -fill white -draw 'rectangle 12,8 26,9' -draw 'rectangle 12,16 26,17' \
      -draw 'rectangle 12,24 26,25'

@@ -5,8 +5,9 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config dpkg-dev desktop-file-utils
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins libgl-dev
+    qt6-svg-dev qt6-translations-l10n
     libgmp-dev libmpfr-dev
-    libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev poppler-utils
     fonts-noto-cjk xvfb xauth
 )
 

@@ -270,8 +270,16 @@ void MainWindow::showAbout() {
     showWindow(about_);
 }
 
+std::function<void()> MainWindow::failureMessage(const QString& text) {
+    return [window = QPointer<MainWindow>(this), text] {
+        if (window) window->dialogs().message(window, text, Dialogs::Icon::Exclamation);
+    };
+}
+
 void MainWindow::openHelp() {
-    platform_.launcher.openDocument(files().path(Links::helpPage()));
+    const QString page = files().path(Links::helpPage());
+    platform_.launcher.openDocument(page,
+                                    failureMessage(QStringLiteral("无法打开帮助文件：") + page));
 }
 
 BgrColor MainWindow::pointColor() const {
@@ -283,15 +291,20 @@ void MainWindow::minimiseMainWindow() {
 }
 
 void MainWindow::openWebPage() {
-    platform_.launcher.openDocument(Links::webPage());
+    platform_.launcher.openDocument(
+        Links::webPage(), failureMessage(QStringLiteral("无法打开网页：") + Links::webPage()));
 }
 
 void MainWindow::writeMail() {
-    platform_.launcher.openDocument(QStringLiteral("mailto:") + Links::mailAddress());
+    platform_.launcher.openDocument(
+        QStringLiteral("mailto:") + Links::mailAddress(),
+        failureMessage(QStringLiteral("无法打开邮件程序：") + Links::mailAddress()));
 }
 
 void MainWindow::startCalculator() {
-    platform_.launcher.startProgram(files().path(Links::calculator()), files().folder());
+    const QString program = files().path(Links::calculator());
+    platform_.launcher.startProgram(program, files().folder(),
+                                    failureMessage(QStringLiteral("无法启动计算器：") + program));
 }
 
 void MainWindow::exitNow() {

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -90,6 +91,8 @@ class MainWindow : public QMainWindow, public TaskHost, public PlaneHost {
     void load();
     // Makes a window visible and brings it to the front, without a modal loop.
     void showWindow(QWidget* window);
+    // Shows `text` should the desktop fail to open what the launcher was handed.
+    std::function<void()> failureMessage(const QString& text);
 
     Platform& platform_;
     // True once the main window is closing: every long task stops at its next yield, and the

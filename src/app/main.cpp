@@ -7,12 +7,19 @@
 #include "platform/QtDialogs.h"
 #include "platform/SingleInstance.h"
 #include "platform/SoundPlayer.h"
+#include "platform/core/InterfaceZoom.h"
+#include "platform/core/QtTranslation.h"
 
 #include <QApplication>
+#include <QSettings>
 
 int main(int argc, char** argv) {
+    QCoreApplication::setOrganizationName(QStringLiteral("ZETO"));
+    QCoreApplication::setApplicationName(QStringLiteral("ZETO"));
+    // Qt takes its scale factor when the application object is made, and only then.
+    zeto::InterfaceZoom::applyBeforeStart(QSettings());
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("ZETO"));
+    zeto::QtTranslation::install(app, zeto::QtTranslation::systemFolder());
     zeto::applyAppFont();
 
     zeto::QtDialogs dialogs;

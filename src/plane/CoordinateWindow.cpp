@@ -130,7 +130,10 @@ CoordinateWindow::CoordinateWindow(PlaneHost& host, PlaneSettingsModel& settings
     centreOnScreen(this);
     surface_->setBackColor(settings_.value().backgroundColor);
     surface_->setDrawWidth(settings_.value().penWidth);
+    surface_->setSmooth(settings_.value().antialiased);
     drawAxes();
+    connect(surface_, &DrawingSurface::resolutionChanged, this,
+            &CoordinateWindow::repaintFromRecord);
 
     tools_ = new PlaneTools(host, *this);
     panel_ = new GraphPanel(*this, this);
@@ -163,6 +166,10 @@ void CoordinateWindow::settingsChanged(const PlaneSettings& previous,
             break;
         case PlaneSettingsModel::Effect::Resize:
             resizePlane(now.planeTwips);
+            break;
+        case PlaneSettingsModel::Effect::Repaint:
+            surface_->setSmooth(now.antialiased);
+            repaintFromRecord();
             break;
     }
 }
@@ -273,8 +280,10 @@ void CoordinateWindow::drawInto(PlaneRecord::Id id, Draw&& draw) {
         const SinkScope keep(*surface_, &pending_);
         draw();
     }
-    if (PlaneRecord::Entry* entry = record_.find(id))
-        entry->pieces.insert(entry->pieces.end(), pending_.begin(), pending_.end());
+    PlaneRecord::Entry* entry = record_.find(id);
+    if (!entry || pending_.empty()) return;
+    entry->pieces.insert(entry->pieces.end(), pending_.begin(), pending_.end());
+    emit piecesAdded();
 }
 
 void CoordinateWindow::markDot(double x, double y, BgrColor color) {
@@ -293,11 +302,12 @@ void CoordinateWindow::markLine(double x1, double y1, double x2, double y2) {
 }
 
 std::vector<Primitive> CoordinateWindow::overlay() const {
-    return surface_->overlay();
+    return marks_;
 }
 
 void CoordinateWindow::updateOverlay() {
-    std::vector<Primitive> pieces;
+    std::vector<Primitive>& pieces = marks_;
+    pieces.clear();
     if (panelShown()) {
         const std::optional<PlaneRecord::Id> id = panel_->selected();
         const PlaneRecord::Entry* plot = id ? record_.find(*id) : nullptr;
@@ -311,8 +321,10 @@ void CoordinateWindow::updateOverlay() {
                                                   mark.label, colour));
         }
     }
-    if (traced_) pieces.push_back(Primitive::dot(traced_->x(), traced_->y(), kBlack, kTraceWidth));
-    surface_->setOverlay(std::move(pieces));
+    std::vector<Primitive> shown = marks_;
+    if (traced_) shown.push_back(Primitive::dot(traced_->x(), traced_->y(), kBlack, kTraceWidth));
+    surface_->setOverlay(std::move(shown));
+    emit pictureChanged();
 }
 
 void CoordinateWindow::setPlotVisible(PlaneRecord::Id id, bool visible) {
@@ -428,10 +440,25 @@ std::optional<QString> CoordinateWindow::markNear(double x, double y) const {
     return text;
 }
 
+PlanePicture CoordinateWindow::picture() const {
+    PlanePicture picture;
+    picture.settings = settings_.value();
+    picture.font = surface_->font();
+    picture.screenPixels = surface_->size();
+    picture.screenTransform = surface_->toPixelTransform();
+    picture.screenAxes = axes_;
+    for (const std::vector<Primitive>* layer : record_.visibleLayers())
+        picture.pieces.insert(picture.pieces.end(), layer->begin(), layer->end());
+    const std::vector<Primitive> over = overlay();
+    picture.pieces.insert(picture.pieces.end(), over.begin(), over.end());
+    return picture;
+}
+
 void CoordinateWindow::repaintFromRecord() {
     std::vector<const std::vector<Primitive>*> layers = record_.visibleLayers();
     layers.insert(layers.begin(), &axes_);
     surface_->repaint(layers);
+    emit pictureChanged();
 }
 
 }  // namespace zeto

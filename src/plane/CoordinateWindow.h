@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plane/PlanePicture.h"
 #include "plane/PlaneWindow.h"
 #include "plane/core/PlaneRecord.h"
 #include "plane/core/PlaneSettingsModel.h"
@@ -54,7 +55,11 @@ class CoordinateWindow : public PlaneWindow {
     void repaintFromRecord();
     // What the window shows over the record and never keeps in it (the marks of a graph's
     // special points), in plane units; a picture made of what the screen shows paints it last.
+    // The marker of the traced point, which follows the pointer, is not part of it.
     std::vector<Primitive> overlay() const;
+    // What the window shows now, kept apart from it: the exports, the clipboard and the
+    // printer draw from it while plots draw on.
+    PlanePicture picture() const;
 
     // Sets the client area (the surface fills it exactly) and draws the plane afresh.
     void resizePlane(QSize twips);
@@ -83,6 +88,11 @@ class CoordinateWindow : public PlaneWindow {
   signals:
     // A plot or a mark entered or left the record, or the record was emptied.
     void recordChanged();
+    // A running plot or a mark added pieces to an entry of the record.
+    void piecesAdded();
+    // The plane was painted again from the record (a graph hidden, shown or drawn again), or
+    // what is shown over it changed.
+    void pictureChanged();
 
   protected:
     void hideEvent(QHideEvent* event) override;
@@ -114,6 +124,7 @@ class CoordinateWindow : public PlaneWindow {
     PlaneTools* tools_ = nullptr;
     GraphPanel* panel_ = nullptr;
     std::optional<QPointF> traced_;
+    std::vector<Primitive> marks_;
     // The visible function graphs as the trace reads them; built again after a change.
     std::vector<TraceGraph> traceGraphs_;
     bool traceGraphsStale_ = true;

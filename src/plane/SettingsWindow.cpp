@@ -5,6 +5,7 @@
 #include "platform/FocusLossWatcher.h"
 #include "platform/Twips.h"
 #include "platform/WindowPlacement.h"
+#include "platform/core/InterfaceZoom.h"
 #include "platform/core/NumberText.h"
 
 #include <QCheckBox>
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -71,6 +73,7 @@ SettingsWindow::SettingsWindow(PlaneHost& host, PlaneSettingsModel& settings, QW
     tabs_ = named(new QTabWidget(this), "SSTab1");
     tabs_->addTab(buildPlaneTab(), QStringLiteral("坐标设置"));
     tabs_->addTab(buildSequenceTab(), QStringLiteral("数列"));
+    tabs_->addTab(buildInterfaceTab(), QStringLiteral("界面"));
 
     okButton_ = named(new QPushButton(QStringLiteral("确定"), this), "Command1");
     helpButton_ = named(new QPushButton(QStringLiteral("帮助"), this), "Command2");
@@ -106,6 +109,7 @@ QWidget* SettingsWindow::buildPlaneTab() {
     fineness_ = named(new QComboBox(lines), "dpi");
     for (const Fineness& f : kFineness) fineness_->addItem(QString::fromUtf8(f.item));
     fineness_->setCurrentText(QStringLiteral("正常"));
+    antialiased_ = named(new QCheckBox(QStringLiteral("平滑曲线"), lines), "chkaa");
     auto* linesGrid = new QGridLayout(lines);
     auto* methods = new QHBoxLayout;
     methods->addWidget(pointMethod_);
@@ -114,6 +118,7 @@ QWidget* SettingsWindow::buildPlaneTab() {
     linesGrid->addLayout(methods, 0, 0, 1, 2);
     addRow(linesGrid, 1, QStringLiteral("线条粗细:"), penWidth_, lines);
     addRow(linesGrid, 2, QStringLiteral("精细度:"), fineness_, lines);
+    linesGrid->addWidget(antialiased_, 3, 0, 1, 2);
 
     auto* grid = named(new QGroupBox(QStringLiteral("网格"), page), "Frame2");
     gridShown_ = named(new QCheckBox(QStringLiteral("显示网格"), grid), "opnet");
@@ -180,12 +185,36 @@ QWidget* SettingsWindow::buildSequenceTab() {
     return page;
 }
 
+QWidget* SettingsWindow::buildInterfaceTab() {
+    auto* page = new QWidget;
+    zoom_ = named(new QComboBox(page), "cmbzoom");
+    for (int percent : InterfaceZoom::choices()) zoom_->addItem(QStringLiteral("%1%").arg(percent));
+    zoom_->setCurrentText(QStringLiteral("%1%").arg(InterfaceZoom::stored(QSettings())));
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel(QStringLiteral("界面缩放:"), page), 0, 0);
+    grid->addWidget(zoom_, 0, 1);
+    grid->addWidget(named(new QLabel(QStringLiteral("重新启动后生效"), page), "lblzoom"), 0, 2);
+    grid->setColumnStretch(3, 1);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->addLayout(grid);
+    layout->addStretch();
+    return page;
+}
+
 void SettingsWindow::connectHandlers() {
     using Effect = PlaneSettingsModel::Effect;
     connect(penWidth_, &QComboBox::activated, this, [this] { penWidthChosen(); });
     connect(fineness_, &QComboBox::activated, this, [this] { finenessChosen(); });
     connect(lineMethod_, &QRadioButton::toggled, this, [this](bool on) {
         update(Effect::None, [on](PlaneSettings& s) { s.lineMethod = on; });
+    });
+    connect(antialiased_, &QCheckBox::toggled, this, [this](bool on) {
+        update(Effect::Repaint, [on](PlaneSettings& s) { s.antialiased = on; });
+    });
+    connect(zoom_, &QComboBox::activated, this, [this](int index) {
+        QSettings kept;
+        InterfaceZoom::store(kept, InterfaceZoom::choices().value(index, 100));
     });
     connect(gridShown_, &QCheckBox::toggled, this, [this](bool on) {
         update(Effect::Redraw, [on](PlaneSettings& s) { s.gridShown = on; });

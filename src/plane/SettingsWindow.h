@@ -16,9 +16,10 @@ class QTabWidget;
 
 namespace zeto {
 
-// The settings window "系统设置": plotting method, pen width, fineness, grid, labels,
-// colours, axis length, window size and the number of preview terms. It edits the settings
-// model; it does not draw: the plane follows the model.
+// The settings window "系统设置": plotting method, pen width, fineness, smooth lines, grid,
+// labels, colours, axis length, window size, the number of preview terms and the size of the
+// whole program. It edits the settings model; it does not draw: the plane follows the model.
+// The program's size is kept for the next start instead.
 class SettingsWindow : public PlaneWindow {
     Q_OBJECT
   public:
@@ -37,6 +38,7 @@ class SettingsWindow : public PlaneWindow {
   private:
     QWidget* buildPlaneTab();
     QWidget* buildSequenceTab();
+    QWidget* buildInterfaceTab();
     void connectHandlers();
     // Takes `change` into a copy of the settings and hands it to the model.
     template <typename Change>
@@ -54,6 +56,7 @@ class SettingsWindow : public PlaneWindow {
     QRadioButton* lineMethod_ = nullptr;
     QComboBox* penWidth_ = nullptr;
     QComboBox* fineness_ = nullptr;
+    QCheckBox* antialiased_ = nullptr;
     QCheckBox* gridShown_ = nullptr;
     ColorSwatch* gridColor_ = nullptr;
     QCheckBox* labelsShown_ = nullptr;
@@ -64,6 +67,7 @@ class SettingsWindow : public PlaneWindow {
     QRadioButton* largeSize_ = nullptr;
     ColorSwatch* backgroundColor_ = nullptr;
     QLineEdit* previewCount_ = nullptr;
+    QComboBox* zoom_ = nullptr;
     QPushButton* okButton_ = nullptr;
     QPushButton* helpButton_ = nullptr;
 };

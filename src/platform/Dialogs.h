@@ -3,8 +3,10 @@
 #include <QColor>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace zeto {
@@ -20,11 +22,15 @@ class Dialogs {
     virtual void message(QWidget* parent, const QString& text, Icon icon) = 0;
     // The colour dialog opens on `initial`; nothing is returned when the user cancels.
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
-    // Empty when the user cancels.
+    // Empty when the user cancels. `chosenFilter`, when given, receives the filter the user
+    // left selected (one of those `filter` lists, separated by ";;").
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
-                                 const QString& defaultSuffix) = 0;
+                                 const QString& defaultSuffix, QString* chosenFilter = nullptr) = 0;
     // The one-line input box; a cancelled box yields the empty text.
     virtual QString inputText(QWidget* parent, const QString& prompt, const QString& title) = 0;
+    // Qt's print preview: `paint` draws the pages on the printer for the preview and again for
+    // printing, if the user prints.
+    virtual void printPreview(QWidget* parent, const std::function<void(QPrinter&)>& paint) = 0;
 };
 
 }  // namespace zeto

@@ -69,18 +69,27 @@ void DrawingSurface::setScale(double left, double top, double right, double bott
 }
 
 void DrawingSurface::rebuildTransform() {
-    const double spanX = std::max(image_.width(), 2) - 1;
-    const double spanY = std::max(image_.height(), 2) - 1;
-    const double sx = spanX / (scaleRight_ - scaleLeft_);
-    const double sy = spanY / (scaleBottom_ - scaleTop_);
-    toPixel_ = QTransform(sx, 0, 0, sy, -scaleLeft_ * sx, -scaleTop_ * sy);
+    const auto mapping = [this](QSize pixels) {
+        const double spanX = std::max(pixels.width(), 2) - 1;
+        const double spanY = std::max(pixels.height(), 2) - 1;
+        const double sx = spanX / (scaleRight_ - scaleLeft_);
+        const double sy = spanY / (scaleBottom_ - scaleTop_);
+        return QTransform(sx, 0, 0, sy, -scaleLeft_ * sx, -scaleTop_ * sy);
+    };
+    toPixel_ = mapping(ratio_ == 1 ? image_.size() : size());
     toUser_ = toPixel_.inverted();
+    toDevice_ = mapping(image_.size());
     painter_.reset();
 }
 
 void DrawingSurface::fitImageToWidget() {
-    if (image_.size() == size()) return;
-    QImage next(size(), QImage::Format_RGB32);
+    const double ratio = devicePixelRatioF();
+    const QSize device = ratio == 1 ? size()
+                                    : QSize(static_cast<int>(std::ceil(width() * ratio)),
+                                            static_cast<int>(std::ceil(height() * ratio)));
+    if (image_.size() == device && ratio_ == ratio) return;
+    ratio_ = ratio;
+    QImage next(device, QImage::Format_RGB32);
     next.fill(colorFromBgr(backColor_));
     if (!image_.isNull()) {
         QPainter p(&next);
@@ -108,9 +117,28 @@ void DrawingSurface::setDrawWidth(int pixels) {
     drawWidth_ = std::max(pixels, 1);
 }
 
+void DrawingSurface::setSmooth(bool smooth) {
+    smooth_ = smooth;
+    painter_.reset();
+}
+
 const PrimitivePainter& DrawingSurface::painter() {
-    if (!painter_) painter_ = std::make_unique<PrimitivePainter>(toPixel_, image_.size(), font());
+    if (!painter_) {
+        painter_ = std::make_unique<PrimitivePainter>(toDevice_, image_.size(), font(),
+                                                      PrimitivePainter::Style{smooth_, ratio_});
+    }
     return *painter_;
+}
+
+bool DrawingSurface::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    // A window dragged to a screen of another density.
+    if (event->type() == QEvent::ScreenChangeInternal && devicePixelRatioF() != ratio_ &&
+        !image_.isNull()) {
+        fitImageToWidget();
+        emit resolutionChanged();
+    }
+    return handled;
 }
 
 void DrawingSurface::changeEvent(QEvent* event) {
@@ -209,7 +237,13 @@ QPointF DrawingSurface::toUser(const QPointF& p) const {
     return toUser_.map(p);
 }
 
-void DrawingSurface::markChanged(const QRect& area) {
+void DrawingSurface::markChanged(const QRect& deviceArea) {
+    const QRect area = ratio_ == 1
+                           ? deviceArea
+                           : QRectF(deviceArea.x() / ratio_, deviceArea.y() / ratio_,
+                                    deviceArea.width() / ratio_, deviceArea.height() / ratio_)
+                                 .toAlignedRect()
+                                 .adjusted(-1, -1, 1, 1);
     changed_ |= area.intersected(rect());
     if (!repaintTimer_->isActive()) repaintTimer_->start();
 }
@@ -241,18 +275,37 @@ void DrawingSurface::setOverlay(std::vector<Primitive> pieces) {
 void DrawingSurface::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect dirty = event->rect();
-    if (!image_.rect().contains(dirty)) p.fillRect(dirty, colorFromBgr(backColor_));
-    p.drawImage(dirty.intersected(image_.rect()), image_, dirty.intersected(image_.rect()));
-    if (overlay_.empty() || !dirty.intersects(overlayArea_)) return;
+    if (ratio_ == 1) {
+        if (!image_.rect().contains(dirty)) p.fillRect(dirty, colorFromBgr(backColor_));
+        p.drawImage(dirty.intersected(image_.rect()), image_, dirty.intersected(image_.rect()));
+    } else {
+        // Whole device pixels of the image onto the same device pixels of the screen.
+        const QRect source = QRectF(dirty.x() * ratio_, dirty.y() * ratio_, dirty.width() * ratio_,
+                                    dirty.height() * ratio_)
+                                 .toAlignedRect()
+                                 .intersected(image_.rect());
+        p.fillRect(dirty, colorFromBgr(backColor_));
+        p.drawImage(QRectF(source.x() / ratio_, source.y() / ratio_, source.width() / ratio_,
+                           source.height() / ratio_),
+                    image_, source);
+    }
+    if (overlay_.empty()) return;
+    // The overlay is painted over the picture in the image's device pixels.
     const PrimitivePainter& painter = this->painter();
     painter.prepare(p);
     p.setClipRect(dirty);
+    if (ratio_ != 1) p.scale(1 / ratio_, 1 / ratio_);
     for (const Primitive& piece : overlay_) painter.paint(p, piece);
 }
 
 void DrawingSurface::mousePressEvent(QMouseEvent* event) {
     const QPointF user = toUser(event->position());
     emit mousePressed(buttonCode(event->button()), user.x(), user.y());
+}
+
+void DrawingSurface::leaveEvent(QEvent* event) {
+    emit mouseLeft();
+    QWidget::leaveEvent(event);
 }
 
 void DrawingSurface::mouseMoveEvent(QMouseEvent* event) {

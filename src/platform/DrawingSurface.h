@@ -26,6 +26,11 @@ class PrimitivePainter;
 // Pixel grid: the left edge value of the scale lands on the centre of the first pixel
 // column and the right edge value on the centre of the last one (likewise top and bottom),
 // so lines drawn along the edges of the scale stay visible.
+//
+// On a screen with more than one device pixel to a logical pixel the image holds the device
+// pixels, and the picture is drawn for them (the same rule on the finer grid, pens and text
+// as wide as at one to one): sharp, in the same logical layout. Coordinates the surface
+// reports and takes for the pointer are logical.
 class DrawingSurface : public QWidget {
     Q_OBJECT
   public:
@@ -52,6 +57,10 @@ class DrawingSurface : public QWidget {
     // Widths below 1 count as 1.
     void setDrawWidth(int pixels);
     int drawWidth() const { return drawWidth_; }
+
+    // Antialiased, unsnapped painting from now on; the caller paints the picture again.
+    void setSmooth(bool smooth);
+    bool smooth() const { return smooth_; }
 
     // Where the pieces drawn from now on are kept; null keeps none.
     void setSink(std::vector<Primitive>* sink) { sink_ = sink; }
@@ -86,7 +95,10 @@ class DrawingSurface : public QWidget {
     // Clears the image and paints the layers' pieces in order, as they were drawn.
     void repaint(const std::vector<const std::vector<Primitive>*>& layers);
 
+    // The picture in device pixels; as large as the widget at one device pixel to a pixel.
     const QImage& image() const { return image_; }
+    double devicePixelRatioOfImage() const { return ratio_; }
+    // Plane units to logical pixels.
     const QTransform& toPixelTransform() const { return toPixel_; }
     QPointF toPixel(double x, double y) const;
     QPointF toUser(const QPointF& pixel) const;
@@ -95,12 +107,17 @@ class DrawingSurface : public QWidget {
     // Button: 1 left, 2 right, 4 middle (on moves the buttons held, or 0); user units.
     void mousePressed(int button, double x, double y);
     void mouseMoved(int button, double x, double y);
+    void mouseLeft();
+    // The image was made anew for a screen of another pixel density: paint the picture again.
+    void resolutionChanged();
 
   protected:
+    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
     void rebuildTransform();
@@ -109,7 +126,7 @@ class DrawingSurface : public QWidget {
     const PrimitivePainter& painter();
     // The window shows changes at most once per screen frame, and only where they are: a plot
     // draws thousands of small pieces, each followed by a yield.
-    void markChanged(const QRect& area);
+    void markChanged(const QRect& deviceArea);
     void showChanges();
 
     QImage image_;
@@ -119,6 +136,10 @@ class DrawingSurface : public QWidget {
     std::unique_ptr<PrimitivePainter> painter_;
     QTransform toPixel_;
     QTransform toUser_;
+    // Plane units to the image's device pixels.
+    QTransform toDevice_;
+    double ratio_ = 1;
+    bool smooth_ = false;
     std::vector<Primitive>* sink_ = nullptr;
     bool paintingImage_ = true;
     std::vector<Primitive> overlay_;

@@ -39,6 +39,14 @@ bool writeImageFile(const QImage& image, const QString& fileName) {
         file.cancelWriting();
         return false;
     }
+    return commitWhole(file);
+}
+
+bool commitWhole(QSaveFile& file) {
+    if (!file.flush() || file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        return false;
+    }
     return file.commit();
 }
 

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QImage;
+class QSaveFile;
 
 namespace zeto {
 
@@ -19,5 +20,10 @@ QString withDefaultSuffix(const QString& fileName, const QString& suffix);
 // place only once it is complete: a failure leaves no partial file and leaves a file of the
 // same name untouched. Missing folders are not created. False when anything failed.
 bool writeImageFile(const QImage& image, const QString& fileName);
+
+// Puts a file written through QSaveFile into place when every byte reached the disk. The last
+// bytes sit in the file's buffer until the end, and a failure to write them would otherwise
+// leave a cut file in place. False (and no file) when anything failed.
+bool commitWhole(QSaveFile& file);
 
 }  // namespace zeto

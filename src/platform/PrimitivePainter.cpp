@@ -2,8 +2,11 @@
 
 #include "platform/ColorSwatch.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <QStringList>
 
 #include <algorithm>
@@ -28,6 +31,98 @@ constexpr double kLargestPaintedRadius = 1e5;
 constexpr int kHugeCircleSegments = 1024;
 constexpr double kTwoPi = 6.283185307179586476925;
 
+// A joined path leaves out points closer than this to the last one it kept, in the target's
+// pixels: a finely sampled curve would otherwise carry thousands of invisible steps.
+constexpr double kSmallestStep = 0.25;
+
+// Points of one polyline a raster painter is handed at a time.
+constexpr std::size_t kRasterPolyline = 64;
+
+// A curve drawn a branch at a time, or two branches in turn (the halves of an ellipse, of a
+// hyperbola), keeps this many of its ends open for the pieces that continue them.
+constexpr std::size_t kOpenEnds = 4;
+
+bool sameStyle(const Primitive& a, const Primitive& b) {
+    return a.shape == b.shape && a.color == b.color && a.width == b.width;
+}
+
+// The pieces of one colour and width as polylines: a segment continues the open polyline that
+// ends where it starts, or within half the pen's width of it (plots whose segments overlap
+// their neighbours: the pen covers the difference), a dot the one whose end it touches. A dot
+// that touches nothing stays a dot. Points closer than kSmallestStep to the last one a
+// polyline keeps are left out.
+class Polylines {
+  public:
+    explicit Polylines(double dotReach) : dotReach_(dotReach) {}
+
+    void segment(const QPointF& a, const QPointF& b) {
+        Line* line = openLine([&a](const Line& l) { return l.tip == a; });
+        if (!line) {
+            line =
+                openLine([&](const Line& l) { return QLineF(l.tip, a).length() <= dotReach_ / 2; });
+        }
+        if (!line) line = startLine(a);
+        extend(*line, b);
+    }
+    void dot(const QPointF& centre) {
+        Line* line =
+            openLine([&](const Line& l) { return QLineF(l.tip, centre).length() <= dotReach_; });
+        if (line) {
+            extend(*line, centre);
+        } else {
+            startLine(centre);
+        }
+    }
+    // Hands each polyline of two or more points, and each dot left alone, to `stroke` and
+    // `spot`.
+    template <typename Stroke, typename Spot>
+    void finish(Stroke&& stroke, Spot&& spot) {
+        for (Line& line : lines_) {
+            if (line.skipped) line.points.push_back(line.tip);
+            const QPointF& start = line.points.front();
+            if (line.points.size() == 1 || (line.points.size() == 2 && line.points[1] == start)) {
+                spot(start);
+            } else {
+                stroke(line.points);
+            }
+        }
+    }
+
+  private:
+    struct Line {
+        std::vector<QPointF> points;
+        QPointF tip;           // where the last piece ended
+        bool skipped = false;  // the tip is not among the points yet
+    };
+
+    template <typename Continues>
+    Line* openLine(Continues&& continues) {
+        for (auto k = open_.rbegin(); k != open_.rend(); ++k) {
+            if (!continues(lines_[*k])) continue;
+            const std::size_t index = *k;
+            open_.erase(std::next(k).base());
+            open_.push_back(index);
+            return &lines_[index];
+        }
+        return nullptr;
+    }
+    Line* startLine(const QPointF& at) {
+        lines_.push_back(Line{{at}, at, false});
+        open_.push_back(lines_.size() - 1);
+        if (open_.size() > kOpenEnds) open_.erase(open_.begin());
+        return &lines_.back();
+    }
+    static void extend(Line& line, const QPointF& to) {
+        line.tip = to;
+        line.skipped = QLineF(line.points.back(), to).length() < kSmallestStep;
+        if (!line.skipped) line.points.push_back(to);
+    }
+
+    double dotReach_;
+    std::vector<Line> lines_;
+    std::vector<std::size_t> open_;  // indices into lines_, the most recently continued last
+};
+
 // The pixels a segment with round caps can touch.
 QRect segmentArea(const QPointF& a, const QPointF& b, int width) {
     const int reach = width + 1;
@@ -39,7 +134,11 @@ QRect segmentArea(const QPointF& a, const QPointF& b, int width) {
 PrimitivePainter::PrimitivePainter(const QTransform& toPixel, const QSize& pixels,
                                    const QFont& font, Style style)
     : toPixel_(toPixel), pixels_(pixels), font_(font), style_(style) {
-    if (style_.scale != 1) font_.setPointSizeF(font_.pointSizeF() * style_.scale);
+    if (style_.scale != 1) {
+        // The font's size on screen, in the target's pixels.
+        const double screenPixels = QFontInfo(font).pixelSize();
+        font_.setPixelSize(std::max(1, static_cast<int>(std::lround(screenPixels * style_.scale))));
+    }
     font_.setStyleStrategy(style_.smooth ? QFont::PreferAntialias : QFont::NoAntialias);
 }
 
@@ -69,6 +168,68 @@ QRect PrimitivePainter::paint(QPainter& p, const Primitive& piece) const {
             return text(p, piece);
     }
     return QRect();
+}
+
+void PrimitivePainter::paintAll(QPainter& p, const std::vector<Primitive>& pieces,
+                                std::size_t from) const {
+    std::size_t k = from;
+    while (k < pieces.size()) {
+        const Primitive& piece = pieces[k];
+        const bool joinable = style_.smooth && (piece.shape == Primitive::Shape::Segment ||
+                                                piece.shape == Primitive::Shape::Dot);
+        if (joinable) {
+            k = paintRun(p, pieces, k);
+        } else {
+            paint(p, piece);
+            ++k;
+        }
+    }
+}
+
+std::size_t PrimitivePainter::paintRun(QPainter& p, const std::vector<Primitive>& pieces,
+                                       std::size_t first) const {
+    const Primitive& head = pieces[first];
+    const int width = penWidth(head.width);
+    const double m = viewMargin(head.width);
+    Polylines lines(width);
+    std::size_t k = first;
+    for (; k < pieces.size() && sameStyle(pieces[k], head); ++k) {
+        const Primitive& piece = pieces[k];
+        QPointF a = toPixel_.map(QPointF(piece.x1, piece.y1));
+        if (head.shape == Primitive::Shape::Dot) {
+            if (a.x() > -m && a.y() > -m && a.x() < pixels_.width() - 1 + m &&
+                a.y() < pixels_.height() - 1 + m) {
+                lines.dot(a);
+            }
+            continue;
+        }
+        QPointF b = toPixel_.map(QPointF(piece.x2, piece.y2));
+        if (std::isfinite(b.x() - a.x()) && std::isfinite(b.y() - a.y()) &&
+            clipToView(a, b, head.width)) {
+            lines.segment(a, b);
+        }
+    }
+    const QColor color = colorFromBgr(head.color);
+    const QPen pen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    // A vector file gets each curve whole; a raster painter is much faster with short
+    // polylines than with one that spans the picture.
+    const bool raster = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster;
+    lines.finish(
+        [&](const std::vector<QPointF>& points) {
+            p.setPen(pen);
+            if (!raster) {
+                QPainterPath path(points.front());
+                for (std::size_t k = 1; k < points.size(); ++k) path.lineTo(points[k]);
+                p.drawPath(path);
+                return;
+            }
+            for (std::size_t from = 0; from + 1 < points.size(); from += kRasterPolyline - 1) {
+                const std::size_t count = std::min(kRasterPolyline, points.size() - from);
+                p.drawPolyline(points.data() + from, static_cast<int>(count));
+            }
+        },
+        [&](const QPointF& centre) { dot(p, centre, head.color, head.width); });
+    return k;
 }
 
 QRect PrimitivePainter::segment(QPainter& p, const Primitive& s) const {

@@ -7,6 +7,8 @@
 #include <QSize>
 #include <QTransform>
 
+#include <vector>
+
 class QPainter;
 
 namespace zeto {
@@ -24,7 +26,8 @@ class PrimitivePainter {
     struct Style {
         bool smooth = false;
         // Pen widths and text are multiplied by this: a picture larger than the plane on screen
-        // keeps the look of the screen's pixels.
+        // keeps the look of the screen's pixels. Text is then sized in the target's own pixels,
+        // so the look holds on devices of any resolution (a page, a vector file).
         double scale = 1;
     };
 
@@ -38,6 +41,9 @@ class PrimitivePainter {
     // Paints one piece; returns the pixels it may have changed (empty when nothing of it is in
     // view).
     QRect paint(QPainter& p, const Primitive& piece) const;
+    // Paints pieces in order. Smooth painting joins the segments of a curve, and the dots that
+    // touch, into one path: its joints stay even, and a vector file gets one path per curve.
+    void paintAll(QPainter& p, const std::vector<Primitive>& pieces, std::size_t from = 0) const;
 
     const QFont& font() const { return font_; }
 
@@ -48,6 +54,9 @@ class PrimitivePainter {
     QRect text(QPainter& p, const Primitive& t) const;
     void hugeEllipse(QPainter& p, const QPointF& centre, double rx, double ry, BgrColor color,
                      int width) const;
+    // The run of pieces from `first` that one path can stroke; paints it and returns its end.
+    std::size_t paintRun(QPainter& p, const std::vector<Primitive>& pieces,
+                         std::size_t first) const;
     bool clipToView(QPointF& a, QPointF& b, int width) const;
     double viewMargin(int width) const;
     int penWidth(int width) const;

@@ -4,6 +4,10 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPageSize>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QRegularExpression>
 
 namespace zeto {
 
@@ -32,13 +36,38 @@ std::optional<QColor> QtDialogs::chooseColor(QWidget* parent, const QColor& init
     return chosen;
 }
 
+namespace {
+
+// The first extension a filter names: "PNG 2× (*.png)" gives "png".
+QString firstSuffix(const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+    return pattern.match(filter).captured(1);
+}
+
+}  // namespace
+
 QString QtDialogs::saveFileName(QWidget* parent, const QString& title, const QString& filter,
-                                const QString& defaultSuffix) {
+                                const QString& defaultSuffix, QString* chosenFilter) {
     QFileDialog dialog(parent, title, QString(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
+    // A name typed without an extension takes the one of the format chosen.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& f) {
+        const QString suffix = firstSuffix(f);
+        if (!suffix.isEmpty()) dialog.setDefaultSuffix(suffix);
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    if (chosenFilter) *chosenFilter = dialog.selectedNameFilter();
     return dialog.selectedFiles().first();
+}
+
+void QtDialogs::printPreview(QWidget* parent, const std::function<void(QPrinter&)>& paint) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QPrintPreviewDialog dialog(&printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter* target) { paint(*target); });
+    dialog.exec();
 }
 
 QString QtDialogs::inputText(QWidget* parent, const QString& prompt, const QString& title) {

@@ -18,8 +18,8 @@ deb="$work/zeto_${version}_$(dpkg --print-architecture).deb"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 # Linked libraries (found by dpkg-shlibdeps) and what Qt loads at run time (listed by hand).
-for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libc6 qt6-qpa-plugins \
-               fonts-noto-cjk; do
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6svg6 \
+               libqt6printsupport6 libc6 qt6-qpa-plugins qt6-translations-l10n fonts-noto-cjk; do
     [[ ", $depends," =~ [\ \|]$package[\ ,] ]] || fail "Depends lacks $package"
 done
 

@@ -224,8 +224,9 @@ class FileSizeLimit {
 class Export : public Tools {
   public:
     Export() {
-        coordinates.drawDot(-4, 6, kGreen);
-        surface.line(-8, -8, 7, 3, kBlue);
+        coordinates.markDot(-4, 6, kGreen);
+        surface.setForeColor(kBlue);
+        coordinates.markLine(-8, -8, 7, 3);
     }
     void exportAs(const QString& name) {
         shell.scripted.clear();
@@ -237,26 +238,57 @@ class Export : public Tools {
     QTemporaryDir folder;
 };
 
+const QString kExportFilters = QStringLiteral(
+    "JPG (*.jpg *.jpeg);;JPG 2× (*.jpg *.jpeg);;JPG 4× (*.jpg *.jpeg);;PNG (*.png);;PNG 2× "
+    "(*.png);;PNG 4× (*.png);;BMP (*.bmp);;BMP 2× (*.bmp);;BMP 4× (*.bmp);;SVG (*.svg);;PDF "
+    "(*.pdf)");
+
+// True when every aligned `factor` x `factor` block has one colour: the picture would then be
+// the plane's pixels enlarged, not the plane painted at that size.
+bool blocksOnly(const QImage& image, int factor) {
+    for (int y = 0; y + factor <= image.height(); y += factor)
+        for (int x = 0; x + factor <= image.width(); x += factor)
+            for (int k = 0; k < factor * factor; ++k)
+                if (image.pixel(x + k % factor, y + k / factor) != image.pixel(x, y)) return false;
+    return true;
+}
+
 TEST_F(Export, WritesTheWholePictureInTheFormatItsExtensionNames) {
-    const char* const rows[][3] = {
-        {"a.png", "a.png", "png"},  {"b.BMP", "b.BMP", "bmp"},
-        {"c.jpg", "c.jpg", "jpeg"}, {"d.jpeg", "d.jpeg", "jpeg"},
-        {"e", "e.jpg", "jpeg"},     {"图像 一.png", "图像 一.png", "png"},
-        {"f.gif", "f.gif", "bmp"}};
+    const struct {
+        const char* answer;
+        const char* filter;  // null: the first, as the dialog opens
+        const char* written;
+        const char* format;
+        int factor;
+    } rows[] = {{"a.png", nullptr, "a.png", "png", 1},
+                {"b.BMP", nullptr, "b.BMP", "bmp", 1},
+                {"c.jpg", nullptr, "c.jpg", "jpeg", 1},
+                {"d.jpeg", nullptr, "d.jpeg", "jpeg", 1},
+                {"e", nullptr, "e.jpg", "jpeg", 1},
+                {"图像 一.png", nullptr, "图像 一.png", "png", 1},
+                {"f.gif", nullptr, "f.gif", "bmp", 1},
+                {"g.png", "PNG 2× (*.png)", "g.png", "png", 2},
+                {"h", "BMP 4× (*.bmp)", "h.bmp", "bmp", 4},
+                {"i.png", "JPG 4× (*.jpg *.jpeg)", "i.png", "png", 4}};
     QFile(path("a.png")).open(QIODevice::WriteOnly);  // an empty file is replaced
-    for (const auto& [answer, written, format] : rows) {
-        exportAs(path(answer));
-        EXPECT_EQ(shell.scripted.fileQuestions,
-                  QStringList{"导出图像|JPG (*.jpg *.jpeg);;PNG (*.png);;BMP (*.bmp)|jpg"});
-        ASSERT_EQ(shell.scripted.messageTexts(), QStringList{"导出图像成功。"}) << answer;
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.answer);
+        if (r.filter) shell.scripted.filterAnswers.push_back(QString::fromUtf8(r.filter));
+        exportAs(path(r.answer));
+        EXPECT_EQ(shell.scripted.fileQuestions, QStringList{"导出图像|" + kExportFilters + "|jpg"});
+        ASSERT_EQ(shell.scripted.messageTexts(), QStringList{"导出图像成功。"});
         EXPECT_EQ(shell.scripted.messages[0].icon, Dialogs::Icon::None);
-        QImageReader reader(path(written));
+        QImageReader reader(path(r.written));
         reader.setDecideFormatFromContent(true);
-        EXPECT_EQ(reader.format(), format) << answer;
+        EXPECT_EQ(reader.format(), r.format);
         const QImage read = reader.read().convertToFormat(QImage::Format_RGB32);
-        ASSERT_EQ(read.size(), image().size()) << answer;
-        if (QByteArray(format) != "jpeg") {
-            EXPECT_EQ(read, image()) << answer;
+        ASSERT_EQ(read.size(), image().size() * r.factor);
+        if (r.factor > 1) {
+            EXPECT_FALSE(blocksOnly(read, r.factor));
+            continue;
+        }
+        if (QByteArray(r.format) != "jpeg") {
+            EXPECT_EQ(read, image());
             continue;
         }
         // JPEG: close on the whole, and the blue line still blue where it was drawn.
@@ -268,10 +300,10 @@ TEST_F(Export, WritesTheWholePictureInTheFormatItsExtensionNames) {
                               std::abs(qBlue(a) - qBlue(b));
                 if (hasColor(image(), x, y, kBlue)) blueness += qBlue(a) - qRed(a), ++blue;
             }
-        EXPECT_LT(difference / (3.0 * read.width() * read.height()), 1.5) << answer;
-        EXPECT_GT(blueness / std::max(blue, 1LL), 100) << answer;
+        EXPECT_LT(difference / (3.0 * read.width() * read.height()), 1.5);
+        EXPECT_GT(blueness / std::max(blue, 1LL), 100);
     }
-    EXPECT_EQ(folderContents(folder.path()).size(), 7);  // no temporary file stays behind
+    EXPECT_EQ(folderContents(folder.path()).size(), 10);  // no temporary file stays behind
 }
 
 TEST_F(Export, CancelAndFailuresLeaveTheFolderAsItWas) {
@@ -286,7 +318,9 @@ TEST_F(Export, CancelAndFailuresLeaveTheFolderAsItWas) {
     };
     const Row rows[] = {{std::nullopt, false},          {QString(), false},
                         {path("missing/x.png"), false}, {path("sub"), false},
-                        {path("old.bmp"), true},        {path("new.bmp"), true}};
+                        {path("old.bmp"), true},        {path("new.bmp"), true},
+                        {path("missing/x.svg"), false}, {path("new.svg"), true},
+                        {path("missing/x.pdf"), false}, {path("new.pdf"), true}};
     for (size_t k = 0; k < std::size(rows); ++k) {
         shell.scripted.clear();
         if (rows[k].answer) shell.scripted.fileAnswers.push_back(*rows[k].answer);

@@ -1,10 +1,15 @@
 #include "PlaneFixture.h"
 
+#include "platform/core/InterfaceZoom.h"
+
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 #include <functional>
 
@@ -43,7 +48,9 @@ TEST_F(SettingsWindow, OnlyPlaneSettingsEraseTheGraphs) {
     } cases[] = {{"thin", false, [&] { choose(control<QComboBox>("bold"), "细"); }},
                  {"fineness", false, [&] { choose(control<QComboBox>("dpi"), "高(慢)"); }},
                  {"method", false, [&] { control<QRadioButton>("Opmdf")->click(); }},
+                 {"smooth lines", false, [&] { control<QCheckBox>("chkaa")->click(); }},
                  {"preview terms", false, [&] { leaveField("SLYLN", "50"); }},
+                 {"plain lines", false, [&] { control<QCheckBox>("chkaa")->click(); }},
                  {"grid", true, [&] { control<QCheckBox>("opnet")->click(); }},
                  {"labels", true, [&] { control<QCheckBox>("kd")->click(); }},
                  {"grid colour", true, [&] { chooseSwatchColor("wgcolor", 0x808080); }},
@@ -52,11 +59,21 @@ TEST_F(SettingsWindow, OnlyPlaneSettingsEraseTheGraphs) {
                  {"axis length", true, [&] { leaveField("txtsl", "15"); }},
                  {"small", true, [&] { control<QRadioButton>("Option1")->click(); }},
                  {"medium again", true, [&] { control<QRadioButton>("Option2")->click(); }}};
+    // Smooth, the dot's pixels are green blended with the background.
+    const auto greens = [this] {
+        int n = 0;
+        for (int y = 0; y < image().height(); ++y)
+            for (int x = 0; x < image().width(); ++x) {
+                const QRgb c = image().pixel(x, y);
+                n += qGreen(c) > 150 && qRed(c) < 200 && qBlue(c) < 200;
+            }
+        return n;
+    };
     for (const auto& c : cases) {
-        coordinates.drawDot(3.3, 4.4, kGreen);
-        ASSERT_GT(countColor(image(), kGreen), 0) << c.name;
+        coordinates.markDot(3.3, 4.4, kGreen);
+        ASSERT_GT(greens(), 0) << c.name;
         c.change();
-        EXPECT_EQ(countColor(image(), kGreen) == 0, c.erases) << c.name;
+        EXPECT_EQ(greens() == 0, c.erases) << c.name;
     }
     EXPECT_TRUE(shell.scripted.messages.isEmpty());
 }
@@ -106,7 +123,8 @@ TEST_F(SettingsWindow, AxisLengthIsCheckedOnLeavingTheBox) {
         if (c.axisLength) {
             EXPECT_TRUE(shell.scripted.messages.isEmpty());
             // The plane now spans the new axis length: the arrowhead tip sits on the right edge.
-            EXPECT_TRUE(colorNear(image(), grid().col(c.axisLength - 0.25), grid().row(0.25), kBlack));
+            EXPECT_TRUE(
+                colorNear(image(), grid().col(c.axisLength - 0.25), grid().row(0.25), kBlack));
         } else {
             EXPECT_EQ(shell.scripted.messageTexts(), QStringList{kAxisLengthMessage});
             EXPECT_EQ(shell.scripted.messages.value(0).icon, Dialogs::Icon::None);
@@ -195,10 +213,49 @@ TEST_F(SettingsWindow, SizeOptionsSetTheClientAreaAndRedraw) {
     }
 }
 
+// The program's size is kept for the next start, when it becomes Qt's scale factor, unless the
+// environment sets one; nothing else kept is taken.
+TEST_F(SettingsWindow, InterfaceZoomIsKeptForTheNextStart) {
+    QTemporaryDir folder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    QCoreApplication::setOrganizationName(QStringLiteral("ZETO-test"));
+    EXPECT_EQ(control<QComboBox>("cmbzoom")->currentText(), "100%");
+    EXPECT_EQ(control<QLabel>("lblzoom")->text(), "重新启动后生效");
+    const struct {
+        const char* item;  // chosen in the window, or else
+        QVariant kept;     // written by another hand
+        int taken;
+        const char* factor;  // none: no scale factor
+        const char* environment = nullptr;
+    } rows[] = {{"150%", {}, 150, "1.5"},     {"125%", {}, 125, "1.25"},
+                {"200%", {}, 200, "2"},       {"100%", {}, 100, nullptr},
+                {nullptr, 300, 100, nullptr}, {nullptr, "abc", 100, nullptr},
+                {"150%", {}, 150, "3", "3"}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.item ? r.item : r.kept.toString().toStdString());
+        if (r.item) choose(control<QComboBox>("cmbzoom"), QString::fromUtf8(r.item));
+        QSettings kept;
+        if (!r.item) kept.setValue("interfaceZoom", r.kept);
+        EXPECT_EQ(InterfaceZoom::stored(kept), r.taken);
+        qunsetenv("QT_SCALE_FACTOR");
+        if (r.environment) qputenv("QT_SCALE_FACTOR", r.environment);
+        InterfaceZoom::applyBeforeStart(kept);
+        EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), QByteArray(r.factor));
+    }
+    qunsetenv("QT_SCALE_FACTOR");
+    // A settings window of the next start shows the kept choice.
+    EXPECT_EQ(::zeto::SettingsWindow(shell, shell.planes().model())
+                  .findChild<QComboBox*>("cmbzoom")
+                  ->currentText(),
+              "150%");
+    QCoreApplication::setOrganizationName(QString());
+}
+
 TEST_F(SettingsWindow, ClosingOrConfirmingHidesUntilTheProgramEnds) {
     coordinates.show();
     coordinates.drawDot(1, 1, kGreen);
-    for (QWidget* w : {static_cast<QWidget*>(&coordinates), static_cast<QWidget*>(&settingsWindow)}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(&coordinates), static_cast<QWidget*>(&settingsWindow)}) {
         w->show();
         EXPECT_FALSE(w->close()) << w->objectName().toStdString();
         EXPECT_FALSE(w->isVisible());

@@ -17,11 +17,17 @@ namespace zeto::test {
 
 class RecordingLauncher : public Launcher {
   public:
-    void openDocument(const QString& fileOrUrl) override { opened.append(fileOrUrl); }
-    void startProgram(const QString& program, const QString& folder) override {
+    void openDocument(const QString& fileOrUrl, const Failed& failed) override {
+        opened.append(fileOrUrl);
+        if (failing) failed();
+    }
+    void startProgram(const QString& program, const QString& folder,
+                      const Failed& failed) override {
         started.append(program);
         folders.append(folder);
+        if (failing) failed();
     }
+    bool failing = false;  // the desktop has nothing to open anything with
     QStringList opened;
     QStringList started;
     QStringList folders;

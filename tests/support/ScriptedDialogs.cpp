@@ -15,9 +15,15 @@ std::optional<QColor> ScriptedDialogs::chooseColor(QWidget*, const QColor& initi
 }
 
 QString ScriptedDialogs::saveFileName(QWidget*, const QString& title, const QString& filter,
-                                      const QString& defaultSuffix) {
+                                      const QString& defaultSuffix, QString* chosenFilter) {
     fileQuestions.append(title + QLatin1Char('|') + filter + QLatin1Char('|') + defaultSuffix);
     if (fileAnswers.empty()) return QString();
+    QString chosen = filter.section(QStringLiteral(";;"), 0, 0);
+    if (!filterAnswers.empty()) {
+        chosen = filterAnswers.front();
+        filterAnswers.pop_front();
+    }
+    if (chosenFilter) *chosenFilter = chosen;
     QString answer = fileAnswers.front();
     fileAnswers.pop_front();
     return answer;
@@ -30,6 +36,11 @@ QString ScriptedDialogs::inputText(QWidget*, const QString& prompt, const QStrin
     QString answer = inputAnswers.front();
     inputAnswers.pop_front();
     return answer;
+}
+
+void ScriptedDialogs::printPreview(QWidget*, const std::function<void(QPrinter&)>& paint) {
+    ++printPreviews;
+    if (printer) paint(*printer);
 }
 
 QStringList ScriptedDialogs::messageTexts() const {

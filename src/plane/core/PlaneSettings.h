@@ -18,6 +18,7 @@ struct PlaneSettings {
     bool lineMethod = true;                           // "连线法"; otherwise "描点法"
     bool gridShown = false;
     bool labelsShown = true;
+    bool antialiased = false;  // "平滑曲线": smooth lines on the plane on screen
     BgrColor axisColor = 0x000000;
     BgrColor gridColor = 0xFFE1DF;
     BgrColor backgroundColor = 0xFFFFFF;

@@ -13,9 +13,10 @@ class PlaneSettingsModel : public QObject {
   public:
     // What a change asks of the plane beyond taking the new values.
     enum class Effect {
-        None,    // the next drawing uses the new values; the picture stays
-        Redraw,  // the plane is drawn afresh, which erases the graphs on it
-        Resize,  // the plane takes its new size and is drawn afresh
+        None,     // the next drawing uses the new values; the picture stays
+        Redraw,   // the plane is drawn afresh, which erases the graphs on it
+        Resize,   // the plane takes its new size and is drawn afresh
+        Repaint,  // the plane is painted again from its record; nothing is erased
     };
 
     explicit PlaneSettingsModel(QObject* parent = nullptr) : QObject(parent) {}
