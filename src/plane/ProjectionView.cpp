@@ -5,6 +5,7 @@
 #include "plane/PlaneRenderer.h"
 #include "platform/ColorSwatch.h"
 #include "platform/DrawingSurface.h"
+#include "platform/MouseButtons.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -21,14 +22,6 @@ namespace {
 // Room left round the plane, as a share of the screen's shorter side: the arrowheads and the
 // lines along the plane's edges stay whole.
 constexpr double kMarginShare = 0.02;
-
-int buttonCode(Qt::MouseButtons buttons) {
-    int code = 0;
-    if (buttons & Qt::LeftButton) code |= 1;
-    if (buttons & Qt::RightButton) code |= 2;
-    if (buttons & Qt::MiddleButton) code |= 4;
-    return code;
-}
 
 }  // namespace
 
@@ -155,12 +148,12 @@ void ProjectionView::showEvent(QShowEvent* event) {
 
 void ProjectionView::mousePressEvent(QMouseEvent* event) {
     const QPointF plane = toPlane(event->position());
-    emit mousePressed(buttonCode(event->button()), plane.x(), plane.y());
+    emit mousePressed(mouseButtonCode(event->button()), plane.x(), plane.y());
 }
 
 void ProjectionView::mouseMoveEvent(QMouseEvent* event) {
     const QPointF plane = toPlane(event->position());
-    emit mouseMoved(buttonCode(event->buttons()), plane.x(), plane.y());
+    emit mouseMoved(mouseButtonCode(event->buttons()), plane.x(), plane.y());
 }
 
 }  // namespace zeto

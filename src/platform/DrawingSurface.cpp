@@ -1,6 +1,7 @@
 #include "platform/DrawingSurface.h"
 
 #include "platform/ColorSwatch.h"
+#include "platform/MouseButtons.h"
 #include "platform/PrimitivePainter.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/VbError.h"
@@ -28,14 +29,6 @@ double single(double value) {
 
 // Changes reach the screen at most this often: about sixty frames a second.
 constexpr int kFrameMs = 16;
-
-int buttonCode(Qt::MouseButtons buttons) {
-    int code = 0;
-    if (buttons & Qt::LeftButton) code |= 1;
-    if (buttons & Qt::RightButton) code |= 2;
-    if (buttons & Qt::MiddleButton) code |= 4;
-    return code;
-}
 
 }  // namespace
 
@@ -300,7 +293,7 @@ void DrawingSurface::paintEvent(QPaintEvent* event) {
 
 void DrawingSurface::mousePressEvent(QMouseEvent* event) {
     const QPointF user = toUser(event->position());
-    emit mousePressed(buttonCode(event->button()), user.x(), user.y());
+    emit mousePressed(mouseButtonCode(event->button()), user.x(), user.y());
 }
 
 void DrawingSurface::leaveEvent(QEvent* event) {
@@ -310,7 +303,7 @@ void DrawingSurface::leaveEvent(QEvent* event) {
 
 void DrawingSurface::mouseMoveEvent(QMouseEvent* event) {
     const QPointF user = toUser(event->position());
-    emit mouseMoved(buttonCode(event->buttons()), user.x(), user.y());
+    emit mouseMoved(mouseButtonCode(event->buttons()), user.x(), user.y());
 }
 
 }  // namespace zeto
