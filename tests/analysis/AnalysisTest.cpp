@@ -126,8 +126,13 @@ TEST(PlaneAnalysis, FactsOfOneGraph) {
         {graph(GraphKind::Logarithm, {2}, 0.01, 5), "渐近线", "x = 0"},
         {graph(GraphKind::Exponential, {2}), "渐近线", "y = 0"},
         {graph(GraphKind::Exponential, {2}), "与y轴交点", "(0, 1)"},
+        {graph(GraphKind::Exponential, {0.5}), "渐近线", "y = 0"},
         {graph(GraphKind::Power, {-1}), "渐近线", "x = 0、y = 0"},
         {graph(GraphKind::Power, {2}), "极小值点", "(0, 0)"},
+        // Flat up to 0, falling after it: the edge of a flat stretch is no turn.
+        {formula(
+             "-(X+Abs(X))/2", [](double x) { return -(x + std::fabs(x)) / 2; }, -3, 3),
+         "", "无极值点"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(equationText(row.graph).toStdString() + " " + row.name);
@@ -205,6 +210,11 @@ TEST(PlaneAnalysis, Intersections) {
         {graph(GraphKind::Sine, {1, 1, 0}), graph(GraphKind::Linear, {0, 0.5}),
          "(≈-3.66519142918809, 1/2)、(≈0.523598775598299, 1/2)、(≈2.61799387799149, 1/2)"},
         {sequence, graph(GraphKind::Linear, {2, 1}), "(1, 3)、(2, 5)"},
+        // 2ˣ = x² at x = 2 and 4, and near -0.767, which lies outside the exponential's domain.
+        {graph(GraphKind::Exponential, {2}, 0, 5), graph(GraphKind::Power, {2}),
+         "(2, ≈4)、(4, ≈16)"},
+        {graph(GraphKind::Line, {1, 0, -1}, -10, 10), graph(GraphKind::Exponential, {2}),
+         "(1, ≈2)"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(equationText(row.a).toStdString() + " & " + equationText(row.b).toStdString());
@@ -236,6 +246,10 @@ TEST(PlaneAnalysis, ReportNamesEachOtherGraphAndMarksThePoints) {
         EXPECT_TRUE(value.endsWith(QStringLiteral("……"))) << value.toStdString();
         EXPECT_EQ(value.count(QStringLiteral("、")), 19);
     }
+    // Exactly as many as a line shows, the zeros kπ for k = 1 .. 20: no "……".
+    const QString twenty = fact(graph(GraphKind::Tangent, {}, 0.5, 63), QStringLiteral("零点"));
+    EXPECT_EQ(twenty.count(QStringLiteral("、")), 19);
+    EXPECT_FALSE(twenty.endsWith(QStringLiteral("……"))) << twenty.toStdString();
 }
 
 TEST(EquationText, TextbookForms) {

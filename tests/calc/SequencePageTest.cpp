@@ -149,6 +149,10 @@ TEST_F(SequencePageTest, CustomPreviewAndSum) {
     EXPECT_EQ(items(), QStringList({"0", "1", "1", "2", "2"}));
     EXPECT_TRUE(messages().isEmpty()) << messages().join('|').toStdString();
 
+    // The largest count there may be is summed whole: Int(n/2) over n = 1 .. 2m sums to m².
+    field("Sumn")->setText(QString::number(SequencePage::kMostFormulaTerms));
+    click("Command16");
+    EXPECT_EQ(sum(), QStringLiteral("100000000"));
     field("Sumn")->setText(QString::number(SequencePage::kMostFormulaTerms + 1));
     click("Command16");
     expectOnlyMessage(kDataSize);

@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSlider>
 #include <QTest>
 #include <QToolButton>
@@ -136,6 +137,8 @@ TEST(GraphPanel, FactsOfTheSelectedGraph) {
          0,
          {"(≈-1.73205080756888, 0)", "(0, 0)", "(≈1.73205080756888, 0)", "极大值点：(≈-1, ≈2)",
           "极小值点：(≈1, ≈-2)"}},
+        // Only the zero inside the domain drawn.
+        {{{"自定义函数", {"X^2-4"}, {"0", "5"}}}, 0, {"零点：(2, 0)"}},
     };
     for (const auto& c : cases) {
         Plane p;
@@ -164,13 +167,25 @@ TEST(GraphPanel, ListShowsHidesAndDeletesGraphs) {
     EXPECT_EQ(list->item(0)->text(), QStringLiteral("y = x²"));
     EXPECT_EQ(list->item(1)->text(), QStringLiteral("x − y = 0"));
 
+    PlaneTools& tools = *p.window().findChild<PlaneTools*>();
+    auto* readout = p.panel<QLabel>("location");
+    list->setCurrentRow(1);
+    EXPECT_TRUE(p.facts().contains(QStringLiteral("交点（y = x²）")));
+    tools.pointerMoved(0, 2, 4.0625);
+    EXPECT_EQ(readout->text(), QStringLiteral("(2,4)"));
     list->item(0)->setCheckState(Qt::Unchecked);
     EXPECT_FALSE(p.graphAt(-2, 4));
     EXPECT_TRUE(p.graphAt(-4, -4));
+    // A hidden graph is neither traced nor met.
+    tools.pointerMoved(0, 2, 4.0625);
+    EXPECT_EQ(readout->text(), QStringLiteral("(2,4.06)"));
+    EXPECT_FALSE(p.facts().contains(QStringLiteral("y = x²")));
     list->item(0)->setCheckState(Qt::Checked);
     EXPECT_TRUE(p.graphAt(-2, 4));
 
-    list->setCurrentRow(1);
+    // A mark drawn meanwhile leaves the selection where it was.
+    tools.pointerPressed(2, 1, 1);
+    EXPECT_EQ(list->currentRow(), 1);
     QTest::keyClick(list, Qt::Key_Delete);
     ASSERT_EQ(list->count(), 1);
     EXPECT_FALSE(p.graphAt(-4, -4));
@@ -214,6 +229,7 @@ TEST(GraphPanel, SlidersMoveACoefficient) {
         std::vector<QPointF> on;
         std::vector<QPointF> off;
         QString fact;
+        bool byPoints = false;
     } cases[] = {
         {{"二次函数", {"1", "0", "0"}}, {{1, 2}}, {{1, 2}, {-1, 2}}, {{1, 1}}, "顶点：(0, 0)"},
         {{"二次函数", {"1", "0", "0"}}, {{3, -4}}, {{0, -4}}, {{0, 0}}, "零点：(-2, 0)、(2, 0)"},
@@ -221,11 +237,16 @@ TEST(GraphPanel, SlidersMoveACoefficient) {
         {{"椭圆", {"5", "3", ""}}, {{2, 4}}, {{0, 4}}, {{0, 3}}, "焦点：(-3, 0)、(3, 0)"},
         {{"椭圆", {"5", "3", ""}}, {{2, 4}}, {}, {}, "离心率：3/5"},
         {{"圆", {"0", "0", "5"}}, {{3, -1}}, {}, {{5, 0}, {0, 5}}, "此参数下无图像"},
+        {{"圆", {"0", "0", "5"}}, {{3, -1}, {3, 2}}, {{2, 0}}, {{5, 0}}, "半径：2"},
         {{"自定义函数", {"A*X^2+B"}}, {{2, 1}, {1, -1}}, {{0, 1}, {1, 0}}, {{2, 1}}, ""},
+        {{"自定义函数", {"A*X^2+B*X+C"}}, {{3, 2}}, {{0, 2}}, {{0, 0}}, ""},
+        // Drawn again by points, at the plot's own step.
+        {{"二次函数", {"1", "0", "0"}}, {{1, 2}}, {{1, 2}, {-1, 2}}, {{1, 1}}, "", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.graph.kind);
         Plane p;
+        if (c.byPoints) p.shell.control<QRadioButton>("Opmdf")->click();
         p.draw({"直线", {"0", "1", "-7"}});  // y = 7, which no move touches
         p.draw(c.graph);
         p.select(1);
@@ -242,6 +263,13 @@ TEST(GraphPanel, SlidersMoveACoefficient) {
         // The page's own fields are the next plot's, untouched.
         EXPECT_EQ(p.shell.scripted.messages.size(), 0);
     }
+    // A value typed beyond the range widens that end of it.
+    Plane p;
+    p.draw({"二次函数", {"1", "0", "0"}});
+    p.select(0);
+    p.moveSlider(1, 20);
+    EXPECT_EQ(p.panel<QDoubleSpinBox>("sldmin1")->value(), -4);
+    EXPECT_EQ(p.panel<QDoubleSpinBox>("sldmax1")->value(), 20);
 }
 
 // Play sweeps the first slider until pressed again, or until the window closes or the plane

@@ -149,6 +149,7 @@ TEST(Expression, Functions) {
         {"Tan(0)", "0", "Double"},
         {"Log(1)", "0", "Double"},
         {"Sqr(16)", "4", "Double"},
+        {"Sqr(0)", "0", "Double"},
         {"SQR(2)^2", "2", "Double"},
         {"SqR(9)+sQr(16)", "7", "Double"},
         {"Fix(-2.5)", "-2", "Double"},

@@ -112,3 +112,16 @@ TEST_F(NumberCheckFixture, EnterPlotsAtOnceTabChecksOnceAndNoMessageRepeats) {
     EXPECT_EQ(dialogs.messages.size(), 2);
     EXPECT_TRUE(xs1->hasFocus());
 }
+
+// A field left as the program closes, before its check runs, is not checked: no message comes
+// up while the windows go.
+TEST_F(NumberCheckFixture, AFieldLeftAsTheProgramClosesIsNotChecked) {
+    auto* xs1 = find<QLineEdit>("XS1");
+    xs1->setFocus(Qt::OtherFocusReason);
+    QCoreApplication::processEvents();
+    xs1->setText("abc");
+    find<QLineEdit>("XS2")->setFocus(Qt::TabFocusReason);
+    mainWindow->close();
+    for (int k = 0; k < 5; ++k) QCoreApplication::processEvents();
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}

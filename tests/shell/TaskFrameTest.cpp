@@ -67,6 +67,14 @@ TEST(TaskFrame, CommandsGivenWhileATaskWaits) {
              EXPECT_EQ(t.shell.lampStops, 1);  // the preview's lamp ran to its end
          },
          {"生成中...", "计算中...", "生成中...", "就绪"}},
+        {"a reduction inside a solve inside a preview: the status goes back one at a time",
+         "Command15",
+         [](Pages& t) {
+             QTimer::singleShot(0, &t.shell.main, [&t] { t.click("Command1"); });
+             t.click("Command11");
+         },
+         [&](Pages& t) { EXPECT_EQ(t.items(), preview); },
+         {"生成中...", "计算中...", "计算中...", "计算中...", "生成中...", "就绪"}},
         {"a second preview takes the list over",
          "Command15",
          [](Pages& t) {
