@@ -1,5 +1,7 @@
 #include "PlaneFixture.h"
 
+#include "plane/PlaneFrame.h"
+#include "plane/PlaneRenderer.h"
 #include "plane/PlaneTools.h"
 #include "plane/ProjectionView.h"
 #include "plane/core/PlotCanvas.h"
@@ -307,6 +309,57 @@ TEST_F(Pictures, ProjectionShowsTheRecordRoundAndTheToolsWorkInPlaneUnits) {
     EXPECT_EQ(button("Cmdfull")->window(), &coordinates);
     EXPECT_TRUE(colorNear(image(), grid().col(2.9948), grid().row(-2.0052), shell.tucolor));
     EXPECT_TRUE(colorNear(image(), grid().col(6), grid().row(5), kGreen));
+}
+
+}  // namespace
+}  // namespace zeto::test
+
+namespace zeto::test {
+namespace {
+
+// Drawn afresh for a projector, the plane is the largest square that fits the screen, and
+// its numbers never run together: a large plane writes every one, a small one thins them, and
+// 0 is written once, beside the origin.
+TEST_F(Pictures, ProjectedNumbersFitTheirPlane) {
+    const struct {
+        QSize screen;
+        int axisLength;
+        int numbersAcross;  // written on the x axis, 0 included; -1: only checked apart
+    } cases[] = {
+        {{1920, 1080}, 10, 19}, {{1280, 1024}, 5, 9}, {{320, 240}, 20, -1}, {{200, 150}, 10, -1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.screen.width() << "x" << c.screen.height());
+        const QRectF screen(QPointF(0, 0), QSizeF(c.screen));
+        const PlaneFrame frame =
+            PlaneFrame::fitted(screen, c.axisLength, 10, c.screen, surface.toPixel(1, 0).x());
+        EXPECT_TRUE(screen.contains(frame.plane));
+        EXPECT_NEAR(frame.plane.width(), c.screen.height() - 20, 1);
+        PlaneSettings settings = shell.settings();
+        settings.axisLength = c.axisLength;
+        const PlaneRenderer renderer(settings, surface.font());
+        QFont font = surface.font();
+        font.setPointSizeF(font.pointSizeF() * frame.scale);
+        const QFontMetricsF metrics(font);
+        std::vector<QRectF> across;
+        int zeros = 0;
+        for (const Primitive& piece : renderer.axes(frame)) {
+            if (piece.shape != Primitive::Shape::Text || piece.text == "X" || piece.text == "Y")
+                continue;
+            zeros += piece.text == "0";
+            // A number of the x axis stands centred under its tick.
+            const QPointF at = frame.toTarget.map(QPointF(piece.x1, piece.y1));
+            const double width = metrics.horizontalAdvance(piece.text);
+            const double tick = frame.toTarget.map(QPointF(piece.text.toInt(), 0)).x();
+            if (piece.text == "0" || std::fabs(at.x() + width / 2 - tick) < 1)
+                across.push_back(QRectF(at, QSizeF(width, 1)));
+        }
+        EXPECT_EQ(zeros, 1);
+        if (c.numbersAcross >= 0) EXPECT_EQ(static_cast<int>(across.size()), c.numbersAcross);
+        std::sort(across.begin(), across.end(),
+                  [](const QRectF& a, const QRectF& b) { return a.left() < b.left(); });
+        for (std::size_t k = 1; k < across.size(); ++k)
+            EXPECT_LT(across[k - 1].right(), across[k].left()) << k;
+    }
 }
 
 }  // namespace
