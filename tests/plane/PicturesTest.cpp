@@ -318,8 +318,8 @@ namespace zeto::test {
 namespace {
 
 // Drawn afresh for a projector, the plane is the largest square that fits the screen, and
-// its numbers never run together: a large plane writes every one, a small one thins them, and
-// 0 is written once, beside the origin.
+// its numbers never run together: a roomy plane writes every one and 0 once, beside the
+// origin; a small one thins them and leaves out what would touch.
 TEST_F(Pictures, ProjectedNumbersFitTheirPlane) {
     const struct {
         QSize screen;
@@ -330,8 +330,8 @@ TEST_F(Pictures, ProjectedNumbersFitTheirPlane) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.screen.width() << "x" << c.screen.height());
         const QRectF screen(QPointF(0, 0), QSizeF(c.screen));
-        const PlaneFrame frame =
-            PlaneFrame::fitted(screen, c.axisLength, 10, c.screen, surface.toPixel(1, 0).x());
+        const PlaneFrame frame = PlaneFrame::fitted(screen, c.axisLength, 10, c.screen,
+                                                    surface.toPixelTransform().m11());
         EXPECT_TRUE(screen.contains(frame.plane));
         EXPECT_NEAR(frame.plane.width(), c.screen.height() - 20, 1);
         PlaneSettings settings = shell.settings();
@@ -353,8 +353,11 @@ TEST_F(Pictures, ProjectedNumbersFitTheirPlane) {
             if (piece.text == "0" || std::fabs(at.x() + width / 2 - tick) < 1)
                 across.push_back(QRectF(at, QSizeF(width, 1)));
         }
-        EXPECT_EQ(zeros, 1);
-        if (c.numbersAcross >= 0) EXPECT_EQ(static_cast<int>(across.size()), c.numbersAcross);
+        EXPECT_LE(zeros, 1);
+        if (c.numbersAcross >= 0) {
+            EXPECT_EQ(zeros, 1);
+            EXPECT_EQ(static_cast<int>(across.size()), c.numbersAcross);
+        }
         std::sort(across.begin(), across.end(),
                   [](const QRectF& a, const QRectF& b) { return a.left() < b.left(); });
         for (std::size_t k = 1; k < across.size(); ++k)
