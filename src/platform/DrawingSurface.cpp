@@ -44,7 +44,9 @@ DrawingSurface::DrawingSurface(QWidget* parent) : QWidget(parent), repaintTimer_
     rebuildTransform();
 }
 
-DrawingSurface::~DrawingSurface() = default;
+DrawingSurface::~DrawingSurface() {
+    endPainting();
+}
 
 void DrawingSurface::setScale(double left, double top, double right, double bottom) {
     left = single(left);
@@ -72,6 +74,7 @@ void DrawingSurface::rebuildTransform() {
     toPixel_ = mapping(ratio_ == 1 ? image_.size() : size());
     toUser_ = toPixel_.inverted();
     toDevice_ = mapping(image_.size());
+    endPainting();
     painter_.reset();
 }
 
@@ -81,6 +84,7 @@ void DrawingSurface::fitImageToWidget() {
                                     : QSize(static_cast<int>(std::ceil(width() * ratio)),
                                             static_cast<int>(std::ceil(height() * ratio)));
     if (image_.size() == device && ratio_ == ratio) return;
+    endPainting();
     ratio_ = ratio;
     QImage next(device, QImage::Format_RGB32);
     next.fill(colorFromBgr(backColor_));
@@ -94,6 +98,7 @@ void DrawingSurface::fitImageToWidget() {
 }
 
 void DrawingSurface::clear() {
+    endPainting();
     image_.fill(colorFromBgr(backColor_));
     currentX_ = 0;
     currentY_ = 0;
@@ -112,6 +117,7 @@ void DrawingSurface::setDrawWidth(int pixels) {
 
 void DrawingSurface::setSmooth(bool smooth) {
     smooth_ = smooth;
+    endPainting();
     painter_.reset();
 }
 
@@ -135,24 +141,34 @@ bool DrawingSurface::event(QEvent* event) {
 }
 
 void DrawingSurface::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange) painter_.reset();
+    if (event->type() == QEvent::FontChange) {
+        endPainting();
+        painter_.reset();
+    }
     QWidget::changeEvent(event);
 }
 
 void DrawingSurface::commit(const Primitive& piece) {
     if (sink_) sink_->push_back(piece);
     if (image_.isNull() || !paintingImage_) return;
-    const PrimitivePainter& painter = this->painter();
-    QRect area;
-    {
-        QPainter p(&image_);
-        painter.prepare(p);
-        area = painter.paint(p, piece);
-    }
+    const QRect area = painter().paint(livePainter(), piece);
     if (!area.isEmpty()) markChanged(area);
 }
 
+QPainter& DrawingSurface::livePainter() {
+    if (!live_) {
+        live_ = std::make_unique<QPainter>(&image_);
+        painter().prepare(*live_);
+    }
+    return *live_;
+}
+
+void DrawingSurface::endPainting() const {
+    live_.reset();
+}
+
 void DrawingSurface::repaint(const std::vector<const std::vector<Primitive>*>& layers) {
+    endPainting();
     image_.fill(colorFromBgr(backColor_));
     if (!image_.isNull()) {
         const PrimitivePainter& painter = this->painter();
@@ -242,6 +258,7 @@ void DrawingSurface::markChanged(const QRect& deviceArea) {
 }
 
 void DrawingSurface::showChanges() {
+    endPainting();
     if (changed_.isEmpty()) return;
     update(changed_);
     changed_ = QRect();
@@ -266,6 +283,7 @@ void DrawingSurface::setOverlay(std::vector<Primitive> pieces) {
 }
 
 void DrawingSurface::paintEvent(QPaintEvent* event) {
+    endPainting();
     QPainter p(this);
     const QRect dirty = event->rect();
     if (ratio_ == 1) {

@@ -96,7 +96,11 @@ class DrawingSurface : public QWidget {
     void repaint(const std::vector<const std::vector<Primitive>*>& layers);
 
     // The picture in device pixels; as large as the widget at one device pixel to a pixel.
-    const QImage& image() const { return image_; }
+    // The picture as drawn so far.
+    const QImage& image() const {
+        endPainting();
+        return image_;
+    }
     double devicePixelRatioOfImage() const { return ratio_; }
     // Plane units to logical pixels.
     const QTransform& toPixelTransform() const { return toPixel_; }
@@ -123,6 +127,10 @@ class DrawingSurface : public QWidget {
     void rebuildTransform();
     // Keeps the piece and paints it onto the image.
     void commit(const Primitive& piece);
+    // A plot draws thousands of pieces between two turns of the event loop: one painter on the
+    // image serves them all, and goes before anything else reads or fills the image.
+    QPainter& livePainter();
+    void endPainting() const;
     const PrimitivePainter& painter();
     // The window shows changes at most once per screen frame, and only where they are: a plot
     // draws thousands of small pieces, each followed by a yield.
@@ -134,6 +142,7 @@ class DrawingSurface : public QWidget {
     QTimer* repaintTimer_;
     // Built for the present scale and size when first needed.
     std::unique_ptr<PrimitivePainter> painter_;
+    mutable std::unique_ptr<QPainter> live_;
     QTransform toPixel_;
     QTransform toUser_;
     // Plane units to the image's device pixels.
