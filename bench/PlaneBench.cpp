@@ -5,11 +5,11 @@
 #include "SilentDialogs.h"
 #include "functions/core/FunctionKind.h"
 #include "plane/CoordinateWindow.h"
-#include "plane/core/PlotInputs.h"
 #include "plane/PlaneHost.h"
 #include "plane/PlaneTools.h"
 #include "plane/PlaneWindows.h"
 #include "plane/SettingsWindow.h"
+#include "plane/core/PlotInputs.h"
 #include "platform/DrawingSurface.h"
 #include "platform/ImageExport.h"
 #include "platform/core/ProgramFiles.h"
@@ -125,7 +125,8 @@ void BM_RepaintFinestQuadraticFromRecord(benchmark::State& state) {
     zeto::PlaneWindows windows(host);
     windows.settingsWindow().findChild<QRadioButton*>(QStringLiteral("Option3"))->click();
     zeto::CoordinateWindow& plane = windows.plane();
-    const zeto::FunctionKind& quadratic = *zeto::FunctionCatalogue::find(zeto::GraphKind::Quadratic);
+    const zeto::FunctionKind& quadratic =
+        *zeto::FunctionCatalogue::find(zeto::GraphKind::Quadratic);
     zeto::GraphPlan plan;
     plan.lineMethod = false;
     plan.pointStep = zeto::toSingle(3.1415926535 / 5000);

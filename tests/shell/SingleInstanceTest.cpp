@@ -106,7 +106,8 @@ TEST(SingleInstance, DefaultLockIsTheUsersOwn) {
     const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
     const QByteArray savedUser = qgetenv("USER");
     qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
-    const QString expected = QDir(runtime.path()).filePath(QStringLiteral("zeto-%1.lock").arg(getuid()));
+    const QString expected =
+        QDir(runtime.path()).filePath(QStringLiteral("zeto-%1.lock").arg(getuid()));
     for (const char* user : {"alice", ""}) {
         qputenv("USER", user);
         EXPECT_EQ(SingleInstance::defaultLockPath(), expected) << user;

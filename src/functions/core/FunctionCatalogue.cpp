@@ -2,8 +2,8 @@
 
 #include "functions/core/FormulaPlotter.h"
 #include "functions/core/GraphPlotter.h"
-#include "plane/core/PlotSweep.h"
 #include "plane/core/FunctionFormulas.h"
+#include "plane/core/PlotSweep.h"
 
 namespace zeto {
 namespace {
