@@ -105,23 +105,15 @@ void CurvePage::plotClicked() {
     const PlaneSettings& settings = plane().settings();
     if (settings.lineMethod) plane().showPlane();
 
+    PlotDescription description =
+        PlotDescription::drawnWith(kind_->graph, settings, curveColor_->color());
+    description.directrices = kind_->directrix && directrices_->isChecked();
     CurvePlan plan;
-    plan.lineMethod = settings.lineMethod;
-    plan.pointStep = settings.pointStep;
-    plan.axisLength = settings.axisLength;
-    plan.penWidth = settings.penWidth;
-    plan.directrices = kind_->directrix && directrices_->isChecked();
-
-    PlotDescription description;
-    description.kind = kind_->graph;
-    description.start = -settings.axisLength;
-    description.end = settings.axisLength;
-    description.lineMethod = settings.lineMethod;
-    description.pointStep = settings.pointStep;
-    description.axisLength = settings.axisLength;
-    description.color = curveColor_->color();
-    description.penWidth = settings.penWidth;
-    description.directrices = plan.directrices;
+    plan.lineMethod = description.lineMethod;
+    plan.pointStep = description.pointStep;
+    plan.axisLength = description.axisLength;
+    plan.penWidth = description.penWidth;
+    plan.directrices = description.directrices;
 
     const CurveKind& kind = *kind_;
     for (int k = 0; k < 3; ++k)

@@ -66,6 +66,17 @@ struct LetterFormula {
 
 namespace {
 
+// How a plot of a function is drawn, as its description says: the first time and again.
+GraphPlan planOf(const PlotDescription& d) {
+    GraphPlan plan;
+    plan.start = d.start;
+    plan.end = d.end;
+    plan.lineMethod = d.lineMethod;
+    plan.pointStep = d.pointStep;
+    plan.labelled = d.labelled;
+    return plan;
+}
+
 const QString kFormulaFailure = QStringLiteral("自定义画图出错，请严格按照计算机数学符号规范书写!");
 
 }  // namespace
@@ -194,39 +205,22 @@ void FunctionPage::plotClicked() {
     const QString refusal = kind_->refusal(leadingNumber(coefficientFields_[0]->text()), start);
     if (!refusal.isEmpty()) return showMessage(refusal, Dialogs::Icon::Exclamation);
 
-    GraphPlan plan;
-    plan.start = start;
-    plan.end = end;
-    plan.lineMethod = settings.lineMethod;
-    plan.pointStep = settings.pointStep;
-    plan.labelled = !kind_->formula && labelled_->isChecked();
-
-    PlotDescription description;
-    description.kind = kind_->graph;
+    PlotDescription description =
+        PlotDescription::drawnWith(kind_->graph, settings, graphColor_->color());
     description.start = start;
     description.end = end;
-    description.lineMethod = settings.lineMethod;
-    description.pointStep = settings.pointStep;
-    description.axisLength = settings.axisLength;
-    description.color = graphColor_->color();
-    description.penWidth = settings.penWidth;
-    description.labelled = plan.labelled;
-    if (kind_->formula) return plotFormula(description, plan);
+    description.labelled = !kind_->formula && labelled_->isChecked();
+    if (kind_->formula) return plotFormula(description);
 
     const FunctionKind& kind = *kind_;
+    const GraphPlan plan = planOf(description);
     for (int k = 0; k < 3; ++k)
         if (kind.shows(k)) description.coefficientNames.push_back(kind.fieldCaptions[k]);
     description.redraw = [&kind](const PlotDescription& d, PlotCanvas& canvas) {
         if (!kind.refusal(d.coefficients[0], d.start).isEmpty())
             throw VbError(VbError::InvalidProcedureCall);
-        GraphPlan again;
-        again.start = d.start;
-        again.end = d.end;
-        again.lineMethod = d.lineMethod;
-        again.pointStep = d.pointStep;
-        again.labelled = d.labelled;
         RecordedInputs inputs(d);
-        kind.plot(kind, again, canvas, inputs);
+        kind.plot(kind, planOf(d), canvas, inputs);
     };
     PlotFrame::run(
         *this, {{coefficientFields_[0], coefficientFields_[1], coefficientFields_[2]}, graphColor_},
@@ -235,10 +229,10 @@ void FunctionPage::plotClicked() {
         });
 }
 
-void FunctionPage::plotFormula(const PlotDescription& base, const GraphPlan& basePlan) {
+void FunctionPage::plotFormula(const PlotDescription& base) {
     PlotDescription description = base;
     description.formula = formulaField_->text();
-    GraphPlan plan = basePlan;
+    GraphPlan plan = planOf(description);
     const FunctionKind& kind = *kind_;
     // The letters get their values when the plot has compiled the formula: the description's
     // evaluations read them from here.
@@ -251,10 +245,7 @@ void FunctionPage::plotFormula(const PlotDescription& base, const GraphPlan& bas
     description.redraw = [letters, &kind](const PlotDescription& d, PlotCanvas& canvas) {
         if (!letters->compiled) throw VbError(VbError::InvalidProcedureCall);
         LetterSource source(*letters->compiled, d.coefficients);
-        GraphPlan again;
-        again.start = d.start;
-        again.end = d.end;
-        again.lineMethod = d.lineMethod;
+        GraphPlan again = planOf(d);
         again.formula = &source;
         RecordedInputs inputs(d);
         kind.plot(kind, again, canvas, inputs);

@@ -18,7 +18,6 @@ class CompiledFormula;
 }
 class VbError;
 struct FunctionKind;
-struct GraphPlan;
 struct PlotDescription;
 
 // Page "函数图象": the function kind, its coefficients, domain, colour and label option, and
@@ -41,7 +40,7 @@ class FunctionPage : public TabPage {
     void kindChosen();
     void chooseGraphColor();
     // The user's formula, compiled once for the plot.
-    void plotFormula(const PlotDescription& description, const GraphPlan& plan);
+    void plotFormula(const PlotDescription& description);
     // A plot of the user's formula that failed; it ends without the completion sound.
     bool reportPlotFailure(const VbError& error);
     // Compiles the plotted formula once more with its one-letter names bound too, and offers

@@ -45,59 +45,8 @@ class SinkScope {
 
 }  // namespace
 
-// Draws on the window for one plot, keeping each piece under the plot's entry. An entry that a
-// clear swept away while the plot ran comes back with the pieces drawn after it.
-class CoordinateWindow::Recording : public PlotRecording {
-  public:
-    Recording(CoordinateWindow& window, const PlotDescription& description)
-        : window_(window), description_(description), id_(window.record_.addPlot(description)) {
-        window_.record_.find(id_)->drawing = true;
-        emit window_.recordChanged();
-    }
-    ~Recording() override {
-        if (PlaneRecord::Entry* entry = window_.record_.find(id_)) {
-            entry->plot = description_;
-            entry->drawing = false;
-        }
-        emit window_.recordChanged();
-    }
-
-    PlotDescription& description() override { return description_; }
-    void dropIfEmpty() override {
-        const PlaneRecord::Entry* entry = window_.record_.find(id_);
-        if (entry && entry->pieces.empty()) window_.record_.remove(id_);
-    }
-
-    void segment(double x1, double y1, double x2, double y2, BgrColor color) override {
-        draw([&](DrawingSurface& s) { s.line(x1, y1, x2, y2, color); });
-    }
-    void dot(double x, double y, BgrColor color) override {
-        draw([&](DrawingSurface& s) { s.pset(x, y, color); });
-    }
-    void label(double x, double y, const QString& text, BgrColor color) override {
-        draw([&](DrawingSurface&) { window_.printText(x, y, text, color); });
-    }
-    void circle(double cx, double cy, double r, BgrColor color) override {
-        draw([&](DrawingSurface& s) { s.circle(cx, cy, r, color); });
-    }
-    void setPenWidth(int pixels) override { window_.surface_->setDrawWidth(pixels); }
-
-  private:
-    template <typename Draw>
-    void draw(Draw&& operation) {
-        if (!window_.record_.find(id_)) {
-            id_ = window_.record_.addPlot(description_);
-            window_.record_.find(id_)->drawing = true;
-        }
-        window_.drawInto(id_, [&] { operation(*window_.surface_); });
-    }
-
-    CoordinateWindow& window_;
-    PlotDescription description_;
-    PlaneRecord::Id id_;
-};
-
-// Draws a plot again onto the surface, which keeps the pieces wherever the caller asked.
+// Draws onto the surface, which keeps the pieces wherever the caller asked: a plot drawn again,
+// and under a recording every plot.
 class CoordinateWindow::Redrawing : public PlotCanvas {
   public:
     explicit Redrawing(CoordinateWindow& window) : window_(window) {}
@@ -116,6 +65,60 @@ class CoordinateWindow::Redrawing : public PlotCanvas {
 
   private:
     CoordinateWindow& window_;
+};
+
+// Draws on the window for one plot, keeping each piece under the plot's entry. An entry that a
+// clear swept away while the plot ran comes back with the pieces drawn after it.
+class CoordinateWindow::Recording : public PlotRecording {
+  public:
+    Recording(CoordinateWindow& window, const PlotDescription& description)
+        : window_(window), description_(description), id_(openEntry()) {
+        emit window_.recordChanged();
+    }
+    ~Recording() override {
+        if (PlaneRecord::Entry* entry = window_.record_.find(id_)) {
+            entry->plot = description_;
+            entry->drawing = false;
+        }
+        emit window_.recordChanged();
+    }
+
+    PlotDescription& description() override { return description_; }
+    void dropIfEmpty() override {
+        const PlaneRecord::Entry* entry = window_.record_.find(id_);
+        if (entry && entry->pieces.empty()) window_.record_.remove(id_);
+    }
+
+    void segment(double x1, double y1, double x2, double y2, BgrColor color) override {
+        draw([&] { surface_.segment(x1, y1, x2, y2, color); });
+    }
+    void dot(double x, double y, BgrColor color) override {
+        draw([&] { surface_.dot(x, y, color); });
+    }
+    void label(double x, double y, const QString& text, BgrColor color) override {
+        draw([&] { surface_.label(x, y, text, color); });
+    }
+    void circle(double cx, double cy, double r, BgrColor color) override {
+        draw([&] { surface_.circle(cx, cy, r, color); });
+    }
+    void setPenWidth(int pixels) override { surface_.setPenWidth(pixels); }
+
+  private:
+    template <typename Draw>
+    void draw(Draw&& operation) {
+        if (!window_.record_.find(id_)) id_ = openEntry();
+        window_.drawInto(id_, operation);
+    }
+    PlaneRecord::Id openEntry() {
+        const PlaneRecord::Id id = window_.record_.addPlot(description_);
+        window_.record_.find(id)->drawing = true;
+        return id;
+    }
+
+    CoordinateWindow& window_;
+    Redrawing surface_{window_};
+    PlotDescription description_;
+    PlaneRecord::Id id_;
 };
 
 CoordinateWindow::CoordinateWindow(PlaneHost& host, PlaneSettingsModel& settings, QWidget* parent)

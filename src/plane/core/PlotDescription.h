@@ -1,6 +1,7 @@
 #pragma once
 
 #include "plane/core/GraphKind.h"
+#include "plane/core/PlaneSettings.h"
 #include "platform/core/BgrColor.h"
 
 #include <QString>
@@ -16,6 +17,21 @@ class PlotCanvas;
 // What one plot on the plane was drawn from: enough to tell what it shows, to analyse it and
 // to draw it again with other coefficients.
 struct PlotDescription {
+    // A plot of `kind` in `color` as the settings draw it now, across the whole plane.
+    static PlotDescription drawnWith(GraphKind kind, const PlaneSettings& settings,
+                                     BgrColor color) {
+        PlotDescription d;
+        d.kind = kind;
+        d.start = -settings.axisLength;
+        d.end = settings.axisLength;
+        d.lineMethod = settings.lineMethod;
+        d.pointStep = settings.pointStep;
+        d.axisLength = settings.axisLength;
+        d.color = color;
+        d.penWidth = settings.penWidth;
+        return d;
+    }
+
     GraphKind kind = GraphKind::Linear;
     // The coefficients as the plot last read them, as numbers and as typed.
     std::array<double, 3> coefficients{};
