@@ -315,19 +315,23 @@ void CoordinateWindow::updateOverlay() {
         const std::optional<PlaneRecord::Id> id = panel_->selected();
         const PlaneRecord::Entry* plot = id ? record_.find(*id) : nullptr;
         const BgrColor colour = plot && plot->plot ? plot->plot->color : kBlack;
+        // A label stands just right of and above its point, a few pixels off.
+        const double unit = 1 / std::fabs(surface_->toPixelTransform().m11());
         for (const MarkedPoint& mark : panel_->shownMarks()) {
             pieces.push_back(Primitive::dot(mark.at.x(), mark.at.y(), colour, kMarkWidth));
-            // The label stands just right of and above the point.
-            const double unit = 1 / std::fabs(surface_->toPixelTransform().m11());
             if (!mark.label.isEmpty())
                 pieces.push_back(Primitive::label(mark.at.x() + 5 * unit, mark.at.y() + 18 * unit,
                                                   mark.label, colour));
         }
     }
+    showOverlay();
+    emit pictureChanged();
+}
+
+void CoordinateWindow::showOverlay() {
     std::vector<Primitive> shown = marks_;
     if (traced_) shown.push_back(Primitive::dot(traced_->x(), traced_->y(), kBlack, kTraceWidth));
     surface_->setOverlay(std::move(shown));
-    emit pictureChanged();
 }
 
 void CoordinateWindow::setPlotVisible(PlaneRecord::Id id, bool visible) {
@@ -423,7 +427,8 @@ std::optional<QPointF> CoordinateWindow::traceAt(double x, double y) {
 void CoordinateWindow::showTrace(const std::optional<QPointF>& at) {
     if (at == traced_) return;
     traced_ = at;
-    updateOverlay();
+    // The traced point follows the pointer on this window only: nothing else is drawn again.
+    showOverlay();
 }
 
 std::optional<QString> CoordinateWindow::markNear(double x, double y) const {

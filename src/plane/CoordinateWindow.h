@@ -106,8 +106,10 @@ class CoordinateWindow : public PlaneWindow {
         std::function<double(double)> f;
     };
 
-    // The pieces over the plane: the marked special points and the traced point.
+    // The marks of the selected graph's special points, shown afresh over the plane.
     void updateOverlay();
+    // Shows the marks and the traced point over the surface.
+    void showOverlay();
     void fitWindow();
     void settingsChanged(const PlaneSettings& previous, PlaneSettingsModel::Effect effect);
     void fitSurface(int widthPixels, int heightPixels);
